@@ -1,0 +1,88 @@
+// Reading the exchange file line by line and dispatching each line.
+#include "exchange/ExchangeReader.h"
+
+#include <fstream>
+#include <string>
+
+#include "exchange/ReaderRules.h"
+
+namespace zf61 {
+namespace {
+
+constexpr size_t kReadBlockBytes = 1 << 16;
+
+// Cuts a stream of blocks into lines. A line that spans blocks is gathered in `pending_`;
+// a CR at the end of one block and an LF at the start of the next make one line end.
+class LineCutter {
+ public:
+  template <typename OnLine>
+  void feed(std::string_view block, OnLine&& onLine) {
+    size_t start = 0;
+    if (afterCr_ && !block.empty() && block[0] == '\n') start = 1;
+    afterCr_ = false;
+    for (size_t i = start; i < block.size(); ++i) {
+      char c = block[i];
+      if (c != '\n' && c != '\r') continue;
+      emit(block.substr(start, i - start), onLine);
+      if (c == '\r') {
+        if (i + 1 < block.size()) {
+          if (block[i + 1] == '\n') ++i;
+        } else {
+          afterCr_ = true;
+        }
+      }
+      start = i + 1;
+    }
+    pending_.append(block.substr(start));
+  }
+
+  template <typename OnLine>
+  void finish(OnLine&& onLine) {
+    if (!pending_.empty()) onLine(std::string_view(pending_));
+    pending_.clear();
+  }
+
+ private:
+  template <typename OnLine>
+  void emit(std::string_view tail, OnLine& onLine) {
+    if (pending_.empty()) {
+      onLine(tail);
+    } else {
+      pending_.append(tail);
+      onLine(std::string_view(pending_));
+      pending_.clear();
+    }
+  }
+
+  std::string pending_;
+  bool afterCr_ = false;
+};
+
+}  // namespace
+
+bool ExchangeReader::readExchangeFile(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  std::string block(kReadBlockBytes, '\0');
+  LineCutter cutter;
+  auto onLine = [this](std::string_view line) { parseLine(line); };
+  while (file) {
+    file.read(block.data(), static_cast<std::streamsize>(block.size()));
+    size_t got = static_cast<size_t>(file.gcount());
+    if (got > 0) cutter.feed(std::string_view(block.data(), got), onLine);
+  }
+  if (file.bad()) return false;
+  cutter.finish(onLine);
+  return true;
+}
+
+void ExchangeReader::parseLine(std::string_view line) {
+  const Fields& fields = splitter_.split(line);
+  if (fields.empty()) return;
+  if (ApplyAttributeLine(store_, fields)) return;
+  ApplyFigureLine(store_, fields);
+}
+
+}  // namespace zf61

@@ -1,0 +1,170 @@
+// Text and number conversions that do not depend on the C locale.
+#include "model/Numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace zf61 {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+size_t SkipLeadingBlanks(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  return i;
+}
+
+// Hexadecimal digits to the end of the text. Up to 32 bits are accepted and taken as the bit
+// pattern of a signed value, so "$FFFFFFFF" is -1 as Windows tools read it.
+bool ParseHexDigits(std::string_view digits, uint32_t& out) {
+  if (digits.empty()) return false;
+  uint64_t value = 0;
+  for (char c : digits) {
+    int v = HexValue(c);
+    if (v < 0) return false;
+    value = value * 16 + static_cast<uint64_t>(v);
+    if (value > 0xFFFFFFFFull) return false;
+  }
+  out = static_cast<uint32_t>(value);
+  return true;
+}
+
+}  // namespace
+
+int32_t ParseInt(std::string_view text) {
+  size_t i = SkipLeadingBlanks(text);
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  std::string_view rest = text.substr(i);
+  size_t prefix = 0;
+  if (!rest.empty() && (rest[0] == '$' || rest[0] == 'x' || rest[0] == 'X')) {
+    prefix = 1;
+  } else if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X')) {
+    prefix = 2;
+  }
+  if (prefix > 0) {
+    uint32_t bits = 0;
+    if (!ParseHexDigits(rest.substr(prefix), bits)) return 0;
+    uint32_t result = negative ? 0u - bits : bits;
+    return static_cast<int32_t>(result);
+  }
+  if (rest.empty()) return 0;
+  int64_t value = 0;
+  for (char c : rest) {
+    if (!IsDigit(c)) return 0;
+    value = value * 10 + (c - '0');
+    if (value > 2147483648LL) return 0;
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<int32_t>::max()) return 0;
+  return static_cast<int32_t>(value);
+}
+
+double ParseFloat(std::string_view text) {
+  size_t i = SkipLeadingBlanks(text);
+  size_t start = i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  size_t numberStart = i;
+  size_t digits = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  }
+  if (digits == 0) return 0.0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t exponentDigits = 0;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++exponentDigits;
+    if (exponentDigits == 0) return 0.0;
+  }
+  if (i != text.size() || start == text.size()) return 0.0;
+  double value = 0.0;
+  const char* first = text.data() + numberStart;
+  const char* last = text.data() + text.size();
+  auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+  if (error != std::errc() || end != last || !std::isfinite(value)) return 0.0;
+  return negative ? -value : value;
+}
+
+std::string FormatFixed(int digits, double value) {
+  // Large enough for the 309 integer digits of the largest double plus the decimals.
+  if (digits < 0) digits = 0;
+  if (digits > 60) digits = 60;
+  char buffer[400];
+  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::fixed, digits);
+  if (error != std::errc()) return "0";
+  return std::string(buffer, end);
+}
+
+std::string FormatGeneral(double value) {
+  char buffer[64];
+  auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  if (error != std::errc()) return "0";
+  return std::string(buffer, end);
+}
+
+std::string FormatExact(double value) {
+  char buffer[64];
+  auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+  if (error != std::errc()) return "0";
+  return std::string(buffer, end);
+}
+
+std::string StripBlanks(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    bool lead = (c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFD);
+    if (lead && i + 1 < text.size()) {
+      unsigned char trail = static_cast<unsigned char>(text[i + 1]);
+      bool fullWidthBlank = c == 0x81 && trail == 0x40;
+      if (!fullWidthBlank) result.append(text.substr(i, 2));
+      i += 2;
+      continue;
+    }
+    // A lead byte in the last position has no partner and is kept as it is.
+    if (lead || (c != ' ' && c >= 0x20)) result.push_back(static_cast<char>(c));
+    ++i;
+  }
+  return result;
+}
+
+int32_t RoundHalfAway(double x) {
+  if (std::isnan(x)) return 0;
+  // std::round is exact (no x + 0.5 sum that could round up the largest double below 0.5).
+  double r = std::round(x);
+  if (r >= 2147483647.0) return std::numeric_limits<int32_t>::max();
+  if (r <= -2147483648.0) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(r);
+}
+
+void SwapPair(double& a, double& b) {
+  double t = a;
+  a = b;
+  b = t;
+}
+
+}  // namespace zf61

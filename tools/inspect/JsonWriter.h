@@ -1,0 +1,42 @@
+// A small streaming JSON writer for the inspection tool's output.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zf61 {
+
+class JsonWriter {
+ public:
+  void beginObject();
+  void endObject();
+  void beginArray();
+  void endArray();
+  void key(std::string_view name);
+  void value(double v);  // 17 significant digits
+  void value(int32_t v);
+  void value(bool v);
+  void value(std::string_view utf8);
+  void value(const char* utf8) { value(std::string_view(utf8)); }
+
+  template <typename T>
+  void field(std::string_view name, const T& v) {
+    key(name);
+    value(v);
+  }
+
+  const std::string& text() const { return out_; }
+
+ private:
+  void beforeValue();
+  void newline();
+  void writeString(std::string_view utf8);
+
+  std::string out_;
+  std::vector<bool> firstInScope_;
+  bool afterKey_ = false;
+};
+
+}  // namespace zf61
