@@ -1,6 +1,7 @@
 // Reading the exchange file line by line and dispatching each line.
 #include "exchange/ExchangeReader.h"
 
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -11,6 +12,17 @@ namespace {
 
 constexpr size_t kReadBlockBytes = 1 << 16;
 
+// Position of the first CR or LF at or after `from`, or npos. memchr finds the LF; a CR is
+// looked for only before it, so a file of CR LF lines is scanned about once.
+size_t NextLineEnd(std::string_view block, size_t from) {
+  const char* base = block.data();
+  const void* lf = std::memchr(base + from, '\n', block.size() - from);
+  size_t limit = lf ? static_cast<size_t>(static_cast<const char*>(lf) - base) : block.size();
+  const void* cr = std::memchr(base + from, '\r', limit - from);
+  if (cr) return static_cast<size_t>(static_cast<const char*>(cr) - base);
+  return lf ? limit : std::string_view::npos;
+}
+
 // Cuts a stream of blocks into lines. A line that spans blocks is gathered in `pending_`;
 // a CR at the end of one block and an LF at the start of the next make one line end.
 class LineCutter {
@@ -20,20 +32,20 @@ class LineCutter {
     size_t start = 0;
     if (afterCr_ && !block.empty() && block[0] == '\n') start = 1;
     afterCr_ = false;
-    for (size_t i = start; i < block.size(); ++i) {
-      char c = block[i];
-      if (c != '\n' && c != '\r') continue;
-      emit(block.substr(start, i - start), onLine);
-      if (c == '\r') {
-        if (i + 1 < block.size()) {
-          if (block[i + 1] == '\n') ++i;
-        } else {
+    while (start < block.size()) {
+      size_t end = NextLineEnd(block, start);
+      if (end == std::string_view::npos) break;
+      emit(block.substr(start, end - start), onLine);
+      if (block[end] == '\r') {
+        if (end + 1 == block.size()) {
           afterCr_ = true;
+        } else if (block[end + 1] == '\n') {
+          ++end;
         }
       }
-      start = i + 1;
+      start = end + 1;
     }
-    pending_.append(block.substr(start));
+    if (start < block.size()) pending_.append(block.substr(start));
   }
 
   template <typename OnLine>
@@ -79,6 +91,7 @@ bool ExchangeReader::readExchangeFile(const std::filesystem::path& path) {
 }
 
 void ExchangeReader::parseLine(std::string_view line) {
+  if (TryStoreNumberLine(store_, line)) return;
   const Fields& fields = splitter_.split(line);
   if (fields.empty()) return;
   if (ApplyAttributeLine(store_, fields)) return;

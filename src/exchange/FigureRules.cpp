@@ -223,30 +223,26 @@ bool StoreSolid(DrawingStore& store, const Fields& f) {
   return true;
 }
 
-// A four-number line: held in pair mode, else stored with the chain number while in a chain.
-// Neither ends chain or pair mode.
 void StorePlainLine(DrawingStore& store, const Fields& f) {
+  StoreLine(store, ParseFloat(f[0]), ParseFloat(f[1]), ParseFloat(f[2]), ParseFloat(f[3]));
+}
+
+}  // namespace
+
+void StoreLine(DrawingStore& store, double x1, double y1, double x2, double y2) {
   CurrentAttributes& cur = store.current;
   if (cur.pairMode) {
     LineFigure held;
     held.header = store.currentHeader();
-    held.x1 = ParseFloat(f[0]);
-    held.y1 = ParseFloat(f[1]);
-    held.x2 = ParseFloat(f[2]);
-    held.y2 = ParseFloat(f[3]);
+    held.x1 = x1, held.y1 = y1, held.x2 = x2, held.y2 = y2;
     cur.heldLine = held;
   } else {
     LineFigure& line = store.appendLine();
     line.chainNumber = cur.inChain ? cur.chainCounter : 0;
-    line.x1 = ParseFloat(f[0]);
-    line.y1 = ParseFloat(f[1]);
-    line.x2 = ParseFloat(f[2]);
-    line.y2 = ParseFloat(f[3]);
+    line.x1 = x1, line.y1 = y1, line.x2 = x2, line.y2 = y2;
   }
   cur.flags = 0;
 }
-
-}  // namespace
 
 void ApplyFigureLine(DrawingStore& store, const Fields& f) {
   std::string_view f0 = f[0];

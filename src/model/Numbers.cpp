@@ -38,6 +38,69 @@ bool ParseHexDigits(std::string_view digits, uint32_t& out) {
   return true;
 }
 
+// Exact powers of ten up to 10^22, the largest that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// Mantissas of at most this many digits are exact integers in a double.
+constexpr int kExactMantissaDigits = 15;
+
+// The parts of a real as written: digits (up to 19 kept exactly), where the point was, and the
+// exponent.
+struct DecimalText {
+  bool negative = false;
+  uint64_t mantissa = 0;
+  int digitCount = 0;
+  int fractionDigits = 0;
+  int exponent = 0;
+  size_t numberStart = 0;  // after the sign
+};
+
+// Reads the whole text as one real; false when it is not exactly one.
+bool ScanDecimal(std::string_view text, DecimalText& d) {
+  size_t i = SkipLeadingBlanks(text);
+  const size_t n = text.size();
+  if (i < n && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
+  d.numberStart = i;
+  auto takeDigits = [&](bool fraction) {
+    while (i < n && IsDigit(text[i])) {
+      if (++d.digitCount <= 19) d.mantissa = d.mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
+      if (fraction) ++d.fractionDigits;
+      ++i;
+    }
+  };
+  takeDigits(false);
+  if (i < n && text[i] == '.') {
+    ++i;
+    takeDigits(true);
+  }
+  if (d.digitCount == 0) return false;
+  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    bool negativeExponent = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+    size_t exponentStart = i;
+    while (i < n && IsDigit(text[i])) {
+      if (d.exponent < 100000) d.exponent = d.exponent * 10 + (text[i] - '0');
+      ++i;
+    }
+    if (i == exponentStart) return false;
+    if (negativeExponent) d.exponent = -d.exponent;
+  }
+  return i == n;
+}
+
+// Clinger's fast path: an exact mantissa times or divided by an exact power of ten is one
+// correctly rounded operation, the same double that a full conversion gives.
+bool TryFastDecimal(const DecimalText& d, double& value) {
+  if (d.digitCount > kExactMantissaDigits) return false;
+  int power = d.exponent - d.fractionDigits;
+  if (power < -22 || power > 22) return false;
+  double m = static_cast<double>(d.mantissa);
+  value = power >= 0 ? m * kExactPowersOfTen[power] : m / kExactPowersOfTen[-power];
+  return true;
+}
+
 }  // namespace
 
 int32_t ParseInt(std::string_view text) {
@@ -73,35 +136,16 @@ int32_t ParseInt(std::string_view text) {
 }
 
 double ParseFloat(std::string_view text) {
-  size_t i = SkipLeadingBlanks(text);
-  size_t start = i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
-  size_t numberStart = i;
-  size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
-  }
-  if (digits == 0) return 0.0;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    size_t exponentDigits = 0;
-    while (i < text.size() && IsDigit(text[i])) ++i, ++exponentDigits;
-    if (exponentDigits == 0) return 0.0;
-  }
-  if (i != text.size() || start == text.size()) return 0.0;
+  DecimalText d;
+  if (!ScanDecimal(text, d)) return 0.0;
   double value = 0.0;
-  const char* first = text.data() + numberStart;
-  const char* last = text.data() + text.size();
-  auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-  if (error != std::errc() || end != last || !std::isfinite(value)) return 0.0;
-  return negative ? -value : value;
+  if (!TryFastDecimal(d, value)) {
+    const char* first = text.data() + d.numberStart;
+    const char* last = text.data() + text.size();
+    auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error != std::errc() || end != last || !std::isfinite(value)) return 0.0;
+  }
+  return d.negative ? -value : value;
 }
 
 std::string FormatFixed(int digits, double value) {

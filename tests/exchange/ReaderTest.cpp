@@ -188,6 +188,20 @@ TEST(Reader, ChainsPairModeAndFlags) {
   EXPECT_EQ(h.figureOrder.size(), 2u);
 }
 
+TEST(Reader, FourNumberLinesInEveryShape) {
+  DrawingStore s = Read({" 1e2\t-2 +3 .5", "--1 2 3 4", "1 2 3 4 ", "1 2 3 4\t", "1 2 3",
+                         "1 2 3 4 5", "1 2 3 x", "1.5e3 1,5 3 4"});
+  ASSERT_EQ(s.lines.size(), 4u);
+  EXPECT_EQ(s.lines[0].x1, 100.0);
+  EXPECT_EQ(s.lines[0].y1, -2.0);
+  EXPECT_EQ(s.lines[0].x2, 3.0);
+  EXPECT_EQ(s.lines[0].y2, 0.5);
+  EXPECT_EQ(s.lines[1].x1, 0.0);  // "--1" is no number
+  EXPECT_EQ(s.lines[2].y2, 0.0);  // "x" is no number
+  EXPECT_EQ(s.lines[3].x1, 1500.0);
+  EXPECT_EQ(s.lines[3].y1, 0.0);
+}
+
 TEST(Reader, ReferencePointsAndHhpNumbers) {
   DrawingStore s = Read({"hp1-  3 4", "hp2 5 6", "hp3ln 1 1", "hp4ci 1 1", "hp5ch 1 1",
                          "hp6-ch 1 1", "hp0 1 1", "hp100 1 1", "hp7 1", "hhp12", "0 0 1 1",
