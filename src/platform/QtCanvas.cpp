@@ -1,0 +1,225 @@
+// QtCanvas: GDI-like drawing on a QImage.
+#include "platform/QtCanvas.h"
+
+#include <QPainterPath>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zf61 {
+namespace {
+
+// Qt's raster engine works in fixed point; geometry is kept within this many pixels around the
+// canvas so that far-away points cannot wrap around.
+constexpr double kGuardPixels = 1 << 20;
+
+// Clips a closed polygon to a rectangle (Sutherland-Hodgman). Inside the rectangle the even-odd
+// fill is unchanged: every added edge lies on the rectangle's border.
+std::vector<QPointF> ClipPolygon(std::vector<QPointF> points, double x0, double y0, double x1,
+                                 double y1) {
+  auto clipEdge = [](const std::vector<QPointF>& in, auto inside, auto cross) {
+    std::vector<QPointF> out;
+    for (size_t i = 0; i < in.size(); ++i) {
+      const QPointF& a = in[i];
+      const QPointF& b = in[(i + 1) % in.size()];
+      bool ia = inside(a), ib = inside(b);
+      if (ia) out.push_back(a);
+      if (ia != ib) out.push_back(cross(a, b));
+    }
+    return out;
+  };
+  auto atX = [](double x) {
+    return [x](const QPointF& a, const QPointF& b) {
+      double t = (x - a.x()) / (b.x() - a.x());
+      return QPointF(x, a.y() + t * (b.y() - a.y()));
+    };
+  };
+  auto atY = [](double y) {
+    return [y](const QPointF& a, const QPointF& b) {
+      double t = (y - a.y()) / (b.y() - a.y());
+      return QPointF(a.x() + t * (b.x() - a.x()), y);
+    };
+  };
+  points = clipEdge(points, [x0](const QPointF& p) { return p.x() >= x0; }, atX(x0));
+  points = clipEdge(points, [x1](const QPointF& p) { return p.x() <= x1; }, atX(x1));
+  points = clipEdge(points, [y0](const QPointF& p) { return p.y() >= y0; }, atY(y0));
+  points = clipEdge(points, [y1](const QPointF& p) { return p.y() <= y1; }, atY(y1));
+  return points;
+}
+
+}  // namespace
+
+QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+uint32_t ToRgb32(Colour c) {
+  return 0xFF000000u | (static_cast<uint32_t>(RedOf(c)) << 16) |
+         (static_cast<uint32_t>(GreenOf(c)) << 8) | static_cast<uint32_t>(BlueOf(c));
+}
+
+QtCanvas::QtCanvas(int32_t width, int32_t height)
+    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
+  image_.fill(Qt::white);
+  beginPainter();
+}
+
+QtCanvas::~QtCanvas() { painter_->end(); }
+
+void QtCanvas::beginPainter() {
+  painter_ = std::make_unique<QPainter>(&image_);
+  painter_->setRenderHint(QPainter::Antialiasing, false);
+  painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter_->setBrush(Qt::NoBrush);
+  applyPen();
+}
+
+void QtCanvas::applyPen() {
+  QPen pen(ToQColor(penColour_));
+  // One-pixel lines leave out their last pixel as GDI's do; wider pens are round like GDI's.
+  if (penWidth_ <= 1) {
+    pen.setWidth(0);
+    pen.setCapStyle(Qt::FlatCap);
+  } else {
+    pen.setWidth(penWidth_);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+  }
+  painter_->setPen(pen);
+  painter_->setCompositionMode(penMode_ == PenMode::Xor
+                                   ? QPainter::RasterOp_SourceXorDestination
+                                   : QPainter::CompositionMode_SourceOver);
+}
+
+void QtCanvas::setPen(Colour colour, int32_t width) {
+  penColour_ = colour;
+  penWidth_ = width;
+  applyPen();
+}
+
+void QtCanvas::setPenMode(PenMode mode) {
+  penMode_ = mode;
+  applyPen();
+}
+
+void QtCanvas::setBrush(Colour colour, BrushStyle style) {
+  if (style == BrushStyle::Solid) {
+    painter_->setBrush(ToQColor(colour));
+  } else {
+    painter_->setBrush(Qt::NoBrush);
+  }
+}
+
+void QtCanvas::moveTo(int32_t x, int32_t y) {
+  currentX_ = x;
+  currentY_ = y;
+}
+
+void QtCanvas::lineTo(int32_t x, int32_t y) {
+  if (x != currentX_ || y != currentY_) {
+    painter_->drawLine(QLineF(currentX_, currentY_, x, y));
+  }
+  currentX_ = x;
+  currentY_ = y;
+}
+
+void QtCanvas::setPixel(int32_t x, int32_t y, Colour colour) {
+  if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+  // The painter draws straight into the image's memory, so the pixel can be written there.
+  auto* row = reinterpret_cast<uint32_t*>(image_.bits() + static_cast<qsizetype>(y) * image_.bytesPerLine());
+  row[x] = ToRgb32(colour);
+}
+
+void QtCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  int32_t left = std::min(x1, x2), right = std::max(x1, x2);
+  int32_t top = std::min(y1, y2), bottom = std::max(y1, y2);
+  // GDI's Rectangle leaves out the right and bottom edges: a one-pixel outline of the pixels
+  // left..right-1 and top..bottom-1.
+  painter_->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+void QtCanvas::polyline(const std::vector<PixelPoint>& points) {
+  if (points.size() < 2) return;
+  QPolygon polygon;
+  polygon.reserve(static_cast<qsizetype>(points.size()));
+  for (const PixelPoint& p : points) polygon.append(QPoint(p.x, p.y));
+  painter_->drawPolyline(polygon);
+}
+
+void QtCanvas::polygon(const std::vector<PixelPoint>& points) {
+  if (points.size() < 3) return;
+  std::vector<QPointF> corners;
+  corners.reserve(points.size());
+  for (const PixelPoint& p : points) corners.emplace_back(p.x, p.y);
+  corners = ClipPolygon(std::move(corners), -kGuardPixels, -kGuardPixels,
+                        image_.width() + kGuardPixels, image_.height() + kGuardPixels);
+  if (corners.size() < 3) return;
+  painter_->drawPolygon(corners.data(), static_cast<int>(corners.size()), Qt::OddEvenFill);
+}
+
+void QtCanvas::fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures,
+                               uint32_t argb) {
+  QPainterPath path;
+  path.setFillRule(Qt::OddEvenFill);
+  for (const auto& figure : figures) {
+    if (figure.size() < 2) continue;
+    std::vector<QPointF> points;
+    points.reserve(figure.size());
+    for (const FloatPoint& p : figure) points.emplace_back(p.x, p.y);
+    points = ClipPolygon(std::move(points), -kGuardPixels, -kGuardPixels,
+                         image_.width() + kGuardPixels, image_.height() + kGuardPixels);
+    if (points.size() < 2) continue;
+    path.moveTo(points[0]);
+    for (size_t i = 1; i < points.size(); ++i) path.lineTo(points[i]);
+    path.closeSubpath();
+  }
+  QPainter::CompositionMode mode = painter_->compositionMode();
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_->fillPath(path, QColor::fromRgba(argb));
+  painter_->setCompositionMode(mode);
+}
+
+void QtCanvas::drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
+                         int32_t bottom) {
+  if (image.pixels.empty() || image.width <= 0 || image.height <= 0) return;
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  if (right == left || bottom == top) return;
+  QImage source(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                image.width * 4, QImage::Format_RGB32);
+  // Only the part of the target that lies on the canvas is drawn, from the matching part of the
+  // source, so a picture zoomed far beyond the canvas costs no more than the canvas.
+  QRectF target(left, top, right - left, bottom - top);
+  QRectF visible = target.intersected(QRectF(0, 0, image_.width(), image_.height()));
+  if (visible.isEmpty()) return;
+  double sx = image.width / target.width(), sy = image.height / target.height();
+  QRectF sourceRect((visible.left() - target.left()) * sx, (visible.top() - target.top()) * sy,
+                    visible.width() * sx, visible.height() * sy);
+  painter_->save();
+  painter_->setCompositionMode(QPainter::CompositionMode_Source);
+  painter_->drawImage(visible, source, sourceRect);
+  painter_->restore();
+}
+
+RasterImage QtCanvas::readPixels() const {
+  RasterImage out;
+  out.width = image_.width();
+  out.height = image_.height();
+  out.pixels.resize(static_cast<size_t>(out.width) * out.height);
+  for (int y = 0; y < out.height; ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(image_.constScanLine(y));
+    std::copy(row, row + out.width, out.pixels.begin() + static_cast<ptrdiff_t>(y) * out.width);
+  }
+  return out;
+}
+
+void QtCanvas::writePixels(const RasterImage& image) {
+  int w = std::min(image.width, static_cast<int32_t>(image_.width()));
+  int h = std::min(image.height, static_cast<int32_t>(image_.height()));
+  for (int y = 0; y < h; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(image_.bits() + static_cast<qsizetype>(y) * image_.bytesPerLine());
+    const uint32_t* src = image.pixels.data() + static_cast<size_t>(y) * image.width;
+    for (int x = 0; x < w; ++x) row[x] = 0xFF000000u | src[x];
+  }
+}
+
+}  // namespace zf61

@@ -1,0 +1,58 @@
+// The canvas on a QImage (RGB32) through QPainter, with anti-aliasing off and GDI's pixel rules.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+
+#include "view/Canvas.h"
+
+namespace zf61 {
+
+class QtCanvas final : public Canvas {
+ public:
+  QtCanvas(int32_t width, int32_t height);
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  int32_t width() const override { return image_.width(); }
+  int32_t height() const override { return image_.height(); }
+  void setPen(Colour colour, int32_t width) override;
+  Colour penColour() const override { return penColour_; }
+  void setPenMode(PenMode mode) override;
+  void setBrush(Colour colour, BrushStyle style) override;
+  void moveTo(int32_t x, int32_t y) override;
+  void lineTo(int32_t x, int32_t y) override;
+  void setPixel(int32_t x, int32_t y, Colour colour) override;
+  void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+  void polyline(const std::vector<PixelPoint>& points) override;
+  void polygon(const std::vector<PixelPoint>& points) override;
+  void fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures,
+                       uint32_t argb) override;
+  void drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
+                 int32_t bottom) override;
+  RasterImage readPixels() const override;
+  void writePixels(const RasterImage& image) override;
+
+  // The pixels as they are now; valid while the canvas lives.
+  const QImage& image() const { return image_; }
+
+ private:
+  void applyPen();
+  void beginPainter();
+
+  QImage image_;
+  std::unique_ptr<QPainter> painter_;
+  Colour penColour_ = 0;
+  int32_t penWidth_ = 1;
+  PenMode penMode_ = PenMode::Copy;
+  int32_t currentX_ = 0;
+  int32_t currentY_ = 0;
+};
+
+QColor ToQColor(Colour colour);
+uint32_t ToRgb32(Colour colour);
+
+}  // namespace zf61

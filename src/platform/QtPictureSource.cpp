@@ -1,0 +1,61 @@
+// Loading pictures with Qt.
+#include "platform/QtPictureSource.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+
+#include "platform/Cp932.h"
+#include "view/PictureDrawing.h"
+
+namespace zf61 {
+namespace {
+
+// Jw_cad writes Windows paths; on other systems a backslash is a folder separator too.
+QString NativeName(std::string_view cp932Name) {
+  QString name = Cp932ToUnicode(cp932Name);
+#ifndef Q_OS_WIN
+  name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+#endif
+  return name;
+}
+
+std::optional<RasterImage> MeasureMetafile(const QString& name) {
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  QByteArray header = file.read(64);
+  auto size = ReadMetafileSize(std::string_view(header.constData(), header.size()));
+  if (!size) return std::nullopt;
+  RasterImage measured;
+  measured.width = size->width;
+  measured.height = size->height;
+  return measured;
+}
+
+}  // namespace
+
+bool QtPictureSource::exists(std::string_view cp932Name) {
+  return QFile::exists(NativeName(cp932Name));
+}
+
+std::optional<RasterImage> QtPictureSource::load(std::string_view cp932Name) {
+  QString name = NativeName(cp932Name);
+  std::string ext = PictureExtension(cp932Name);
+  if (ext == ".WMF" || ext == ".EMF") return MeasureMetafile(name);
+  QImageReader reader(name);
+  reader.setDecideFormatFromContent(true);
+  QImage image = reader.read();
+  if (image.isNull()) return std::nullopt;
+  image = image.convertToFormat(QImage::Format_RGB32);
+  RasterImage out;
+  out.width = image.width();
+  out.height = image.height();
+  out.pixels.resize(static_cast<size_t>(out.width) * out.height);
+  for (int y = 0; y < out.height; ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
+    std::copy(row, row + out.width, out.pixels.begin() + static_cast<ptrdiff_t>(y) * out.width);
+  }
+  return out;
+}
+
+}  // namespace zf61

@@ -1,0 +1,63 @@
+// The raster surface every drawing operation uses, with GDI's rules: lines exclude their end
+// pixel, rectangles exclude their right and bottom edges, polygons fill by the alternate rule.
+// Implemented on the platform; tests also use a recording fake.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/Colour.h"
+#include "view/ViewWindow.h"
+
+namespace zf61 {
+
+enum class PenMode { Copy, Xor };
+enum class BrushStyle { Clear = 0, Solid = 1 };
+
+// Pixels as 0xAARRGGBB words, rows top to bottom (the RGB32 layout; alpha is 0xFF).
+struct RasterImage {
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint32_t> pixels;
+
+  uint32_t at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+struct FloatPoint {
+  float x = 0.0f;
+  float y = 0.0f;
+};
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  virtual int32_t width() const = 0;
+  virtual int32_t height() const = 0;
+
+  // A solid pen; width 0 or 1 draws one pixel wide.
+  virtual void setPen(Colour colour, int32_t width) = 0;
+  virtual Colour penColour() const = 0;
+  virtual void setPenMode(PenMode mode) = 0;
+  virtual void setBrush(Colour colour, BrushStyle style) = 0;
+  virtual void moveTo(int32_t x, int32_t y) = 0;
+  // Draws from the current position up to, not including, (x, y), which becomes current.
+  virtual void lineTo(int32_t x, int32_t y) = 0;
+  // A plain set, whatever the pen mode.
+  virtual void setPixel(int32_t x, int32_t y, Colour colour) = 0;
+  // Outline with the pen, inside with the brush, right and bottom edges exclusive.
+  virtual void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
+  virtual void polyline(const std::vector<PixelPoint>& points) = 0;
+  // Outline with the pen, inside with the brush by the alternate (even-odd) rule.
+  virtual void polygon(const std::vector<PixelPoint>& points) = 0;
+  // All figures as one even-odd path in unrounded pixels, blended once with a straight-alpha
+  // colour 0xAARRGGBB, without anti-aliasing.
+  virtual void fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures,
+                               uint32_t argb) = 0;
+  // The image stretched into the pixel rectangle (left, top)-(right, bottom), copied plainly.
+  virtual void drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
+                         int32_t bottom) = 0;
+  virtual RasterImage readPixels() const = 0;
+  virtual void writePixels(const RasterImage& image) = 0;
+};
+
+}  // namespace zf61

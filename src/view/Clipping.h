@@ -1,0 +1,24 @@
+// Clipping of segments and rectangles against the view rectangle.
+#pragma once
+
+#include "view/ViewWindow.h"
+
+namespace zf61 {
+
+// A point on an edge of the view, or within this of it, counts as outside that edge.
+inline constexpr double kClipTolerance = 1e-12;
+
+enum OutCodeBits { kOutLeft = 1, kOutRight = 2, kOutBelow = 4, kOutAbove = 8 };
+
+enum class ClipResult { Inside = 0, Clipped = 1, Invisible = 2 };
+
+int OutCode(const ViewRect& view, double x, double y);
+
+// Cuts the segment to its visible part. A segment that passes outside a corner of the view
+// collapses to one point and counts as invisible.
+ClipResult ClipSegment(const ViewRect& view, double& x1, double& y1, double& x2, double& y2);
+
+enum class RectClass { Inside = 0, Partly = 1, Outside = 2 };
+RectClass ClassifyRect(const ViewRect& view, double x1, double y1, double x2, double y2);
+
+}  // namespace zf61

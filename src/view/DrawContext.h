@@ -1,0 +1,37 @@
+// What the drawing operations share during one pass: the canvas, the view, the attributes, the
+// continuity of line-type patterns and the point list of solids and rectangles.
+#pragma once
+
+#include <vector>
+
+#include "model/Geometry.h"
+#include "model/UnitGraAtt.h"
+#include "view/Canvas.h"
+#include "view/ViewWindow.h"
+
+namespace zf61 {
+
+// Pattern continuity between consecutive stroked segments.
+struct StrokeState {
+  int32_t lastLayer = -1;
+  int32_t lastLineType = -1;
+  double lastEndX = 0.0;
+  double lastEndY = 0.0;
+  int32_t elementIndex = 0;
+  double consumedLength = 0.0;
+};
+
+struct DrawContext {
+  DrawContext(Canvas& c, const ViewWindow& v, const TgraAttribute& a)
+      : canvas(c), view(v), att(a) {}
+
+  Canvas& canvas;
+  const ViewWindow& view;
+  const TgraAttribute& att;
+  StrokeState stroke;
+  std::vector<PointD> points;  // the point list, in drawing units
+};
+
+inline void ResetStrokeState(DrawContext& ctx) { ctx.stroke = StrokeState(); }
+
+}  // namespace zf61

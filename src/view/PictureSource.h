@@ -1,0 +1,30 @@
+// Loading the picture files that picture texts of a drawing refer to.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "view/Canvas.h"
+
+namespace zf61 {
+
+class PictureSource {
+ public:
+  virtual ~PictureSource() = default;
+  // Whether a file exists at the name as written in the drawing (Shift-JIS; a relative name is
+  // taken from the current folder).
+  virtual bool exists(std::string_view cp932Name) = 0;
+  // The picture's pixels, or only its size (empty pixels) for a picture that can be measured but
+  // not drawn; nothing when it cannot be loaded.
+  virtual std::optional<RasterImage> load(std::string_view cp932Name) = 0;
+};
+
+// Width and height of a metafile from its header: the placeable WMF header (in its own units)
+// or the EMF header's frame (in 0.01 mm). Nothing for other bytes.
+struct MetafileSize {
+  int32_t width = 0;
+  int32_t height = 0;
+};
+std::optional<MetafileSize> ReadMetafileSize(std::string_view headerBytes);
+
+}  // namespace zf61
