@@ -67,12 +67,6 @@ FigureHeader DrawingStore::currentHeader() const {
   return h;
 }
 
-double DrawingStore::groupDivisor(int32_t group) const {
-  if (settings.bzFlag) return 1.0;
-  if (group < 0 || group >= kGroupCount) return 1.0;
-  return settings.groupScale[group];
-}
-
 template <typename Figure>
 Figure& DrawingStore::appendTo(std::vector<Figure>& list, FigureKind kind) {
   Figure& figure = list.emplace_back();

@@ -132,7 +132,10 @@ class DrawingStore {
   // Header of a new figure: the current attributes.
   FigureHeader currentHeader() const;
   // Scale divisor of a layer group: its scale, or 1.0 when the drawing has "bz".
-  double groupDivisor(int32_t group) const;
+  double groupDivisor(int32_t group) const {
+    if (settings.bzFlag || group < 0 || group >= kGroupCount) return 1.0;
+    return settings.groupScale[group];
+  }
 
   const std::vector<SolidCurveFigure>& solidCurves(FigureKind code) const;
   size_t figureCount() const { return figureOrder.size(); }

@@ -1,6 +1,7 @@
 // Text and number conversions that do not depend on the C locale.
 #include "model/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -198,11 +199,15 @@ std::string StripBlanks(std::string_view text) {
 
 int32_t RoundHalfAway(double x) {
   if (std::isnan(x)) return 0;
-  // std::round is exact (no x + 0.5 sum that could round up the largest double below 0.5).
-  double r = std::round(x);
-  if (r >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (r <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(r);
+  if (x >= 2147483647.0) return std::numeric_limits<int32_t>::max();
+  if (x <= -2147483648.0) return std::numeric_limits<int32_t>::min();
+  // Truncation and the remaining fraction are both exact, so halves (and the largest double
+  // below 0.5, which an x + 0.5 sum would round up) are decided without rounding error.
+  int64_t whole = static_cast<int64_t>(x);
+  double fraction = x - static_cast<double>(whole);
+  if (fraction >= 0.5) ++whole;
+  if (fraction <= -0.5) --whole;
+  return static_cast<int32_t>(std::clamp<int64_t>(whole, INT32_MIN, INT32_MAX));
 }
 
 void SwapPair(double& a, double& b) {

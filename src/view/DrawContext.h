@@ -7,6 +7,7 @@
 #include "model/Geometry.h"
 #include "model/UnitGraAtt.h"
 #include "view/Canvas.h"
+#include "view/EllipseFrame.h"
 #include "view/ViewWindow.h"
 
 namespace zf61 {
@@ -30,6 +31,7 @@ struct DrawContext {
   const TgraAttribute& att;
   StrokeState stroke;
   std::vector<PointD> points;  // the point list, in drawing units
+  CurveAngleCache curveAngles;
 };
 
 inline void ResetStrokeState(DrawContext& ctx) { ctx.stroke = StrokeState(); }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "view/CanvasPrimitives.h"
+#include "view/EllipseFrame.h"
 #include "view/Clipping.h"
 #include "view/PointDrawing.h"
 
@@ -61,6 +62,17 @@ void WalkPattern(DrawContext& ctx, const Pattern& pattern, double sx, double sy,
   st.consumedLength = consumed;
 }
 
+// Every chord of a curve lying beyond one edge of the view would be clipped away one by one
+// (leaving the pattern state as it is), so such a curve is skipped as a whole. The bound
+// r * (1 + |flatness|) holds every curve point; the small extra covers rounding.
+bool CurveBeyondOneEdge(const ViewRect& v, double radius, double flatness, double cx,
+                        double cy) {
+  double reach = std::fabs(radius) * (1.0 + std::fabs(flatness));
+  reach += reach * 1e-9 + 1e-300;
+  return cx + reach < v.Left || cx - reach > v.Right || cy + reach < v.Bottom ||
+         cy - reach > v.Top;
+}
+
 }  // namespace
 
 void DrawClippedLine(DrawContext& ctx, double x1, double y1, double x2, double y2) {
@@ -90,15 +102,15 @@ void DrawClippedRect(DrawContext& ctx, double x1, double y1, double x2, double y
 
 void StrokeSegment(DrawContext& ctx, int layerIndex, int lineType, double x1, double y1,
                    double x2, double y2) {
-  Pattern pattern;
-  pattern.count = ctx.att.LineTypePieces(lineType, pattern.pieces);
-  pattern.amplitude = ctx.att.LineTypeAmplitude(lineType);
   double patternPixels = ctx.att.LineTypePatternLength(lineType) * ctx.view.Scale;
-  if (pattern.count == 0 || !(patternPixels > kSolidPatternPixels)) {
+  if (ctx.att.LineTypePieceCount(lineType) == 0 || !(patternPixels > kSolidPatternPixels)) {
     DrawClippedLine(ctx, x1, y1, x2, y2);
     return;
   }
   if (ClipSegment(ctx.view, x1, y1, x2, y2) == ClipResult::Invisible) return;
+  Pattern pattern;
+  pattern.count = ctx.att.LineTypePieces(lineType, pattern.pieces);
+  pattern.amplitude = ctx.att.LineTypeAmplitude(lineType);
   StrokeState& st = ctx.stroke;
   bool continues = st.lastLayer == layerIndex && st.lastLineType == lineType &&
                    std::fabs(st.lastEndX - x1) <= kPatternContinuity &&
@@ -117,12 +129,12 @@ void StrokeSegment(DrawContext& ctx, int layerIndex, int lineType, double x1, do
 void StrokeEllipseArc(DrawContext& ctx, int layerIndex, int lineType, double sweep,
                       double start, double tilt, double flatness, double radius, double cx,
                       double cy) {
-  double step = sweep / kCurveChords;
-  double theta = start;
-  PointD previous = EllipsePointRad(cx, cy, radius, flatness, tilt, theta);
-  for (int i = 1; i <= kCurveChords; ++i) {
-    theta += step;
-    PointD next = EllipsePointRad(cx, cy, radius, flatness, tilt, theta);
+  if (CurveBeyondOneEdge(ctx.view, radius, flatness, cx, cy)) return;
+  EllipseFrame frame(cx, cy, radius, flatness, tilt);
+  const CurveAngles& angles = ctx.curveAngles.angles(start, sweep);
+  PointD previous = frame.at(angles.cosines[0], angles.sines[0]);
+  for (int i = 1; i < kCurvePoints; ++i) {
+    PointD next = frame.at(angles.cosines[i], angles.sines[i]);
     StrokeSegment(ctx, layerIndex, lineType, previous.x, previous.y, next.x, next.y);
     previous = next;
   }

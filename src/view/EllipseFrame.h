@@ -1,0 +1,57 @@
+// Points of tilted ellipses for the curve drawing. The cosines and sines of the 73 parameter
+// angles of a start and sweep are the same for every curve that shares them (every circle, most
+// door arcs), so they are computed once and kept; the tilt's cosine and sine are taken once per
+// curve. The points are exactly the doubles EllipsePointRad gives, point for point.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+
+#include "model/Geometry.h"
+
+namespace zf61 {
+
+inline constexpr int kCurvePoints = 73;  // 72 chords
+
+// cos and sin of start + i * sweep / 72, accumulated step by step as the chords are walked.
+struct CurveAngles {
+  std::array<double, kCurvePoints> cosines;
+  std::array<double, kCurvePoints> sines;
+};
+
+class CurveAngleCache {
+ public:
+  const CurveAngles& angles(double start, double sweep);
+
+ private:
+  struct Key {
+    uint64_t start, sweep;
+    bool operator==(const Key& o) const { return start == o.start && sweep == o.sweep; }
+  };
+  struct KeyHash {
+    size_t operator()(const Key& k) const { return k.start * 0x9E3779B97F4A7C15ull ^ k.sweep; }
+  };
+  std::unordered_map<Key, CurveAngles, KeyHash> tables_;
+};
+
+class EllipseFrame {
+ public:
+  EllipseFrame(double cx, double cy, double radius, double flatness, double tiltRad);
+
+  // The point of parameter angle phi, given as its cosine and sine.
+  PointD at(double cosPhi, double sinPhi) const {
+    double u = radius_ * cosPhi;
+    double v = radius_ * flatness_ * sinPhi;
+    // The same operations as RotatePoint about the origin followed by adding the centre.
+    double x = 0.0 + cosTilt_ * (u - 0.0) - sinTilt_ * (v - 0.0);
+    double y = 0.0 + sinTilt_ * (u - 0.0) + cosTilt_ * (v - 0.0);
+    return {x + cx_, y + cy_};
+  }
+
+ private:
+  double cx_, cy_, radius_, flatness_, cosTilt_, sinTilt_;
+};
+
+}  // namespace zf61
