@@ -190,6 +190,10 @@ int32_t TgraAttribute::LayerDrawState(int layerIndex) const {
   return layers_[layerIndex].drawState;
 }
 
+void TgraAttribute::SetLayerDrawState(int layerIndex, int32_t state) {
+  if (layerIndex >= 0 && layerIndex < kLayerTableSize) layers_[layerIndex].drawState = state;
+}
+
 int TgraAttribute::LineTypeIndex(int number) {
   if (number >= 1 && number <= 9) return number - 1;
   if (number >= 11 && number <= 19) return number - 2;

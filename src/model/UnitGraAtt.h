@@ -55,6 +55,8 @@ class TgraAttribute {
   Colour PenColour(int number) const;
   double PenWidth(int number) const;
   int32_t LayerDrawState(int layerIndex) const;
+  // Nothing in the program changes a layer's state; tests and tools may.
+  void SetLayerDrawState(int layerIndex, int32_t state);
   static int LineTypeIndex(int number);
   int32_t LineTypePieceCount(int number) const;
   double LineTypeAmplitude(int number) const;

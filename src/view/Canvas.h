@@ -3,6 +3,7 @@
 // Implemented on the platform; tests also use a recording fake.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

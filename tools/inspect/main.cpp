@@ -2,6 +2,8 @@
 //   zf61-inspect FILE                      the drawing store as JSON
 //   zf61-inspect FILE --extents            the drawing extents as JSON
 //   zf61-inspect FILE --render W H OUT.png the drawing fitted to a W x H canvas, as PNG
+//   zf61-inspect FILE --regions N          the enclosed regions for N chords per arc, as JSON
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +14,7 @@
 #include "inspect/JsonWriter.h"
 #include "inspect/Render.h"
 #include "inspect/StoreJson.h"
+#include "fill/RegionTracer.h"
 #include "view/DrawingExtents.h"
 
 namespace {
@@ -21,7 +24,7 @@ constexpr int kExitUsage = 64;
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: zf61-inspect FILE [--extents | --render W H OUT.png]\n");
+               "usage: zf61-inspect FILE [--extents | --render W H OUT.png | --regions N]\n");
   return kExitUsage;
 }
 
@@ -40,6 +43,28 @@ int PrintExtents(const zf61::DrawingStore& store) {
   json.field("XMax", extents.XMax);
   json.field("YMax", extents.YMax);
   json.endObject();
+  Print(json);
+  return 0;
+}
+
+int PrintRegions(const zf61::DrawingStore& store, int divisions) {
+  zf61::TgraAttribute att;
+  zf61::RegionTracer tracer(store, att);
+  tracer.setArcDivisionCount(divisions);
+  tracer.traceRegions();
+  zf61::JsonWriter json;
+  json.beginArray();
+  for (const zf61::ClosedRegion& region : tracer.tracedRegions()) {
+    json.beginArray();
+    for (const zf61::PointD& p : region.points) {
+      json.beginArray();
+      json.value(p.x);
+      json.value(p.y);
+      json.endArray();
+    }
+    json.endArray();
+  }
+  json.endArray();
   Print(json);
   return 0;
 }
@@ -71,6 +96,11 @@ int main(int argc, char** argv) {
   }
   if (mode == "--extents" && argc == 3) return PrintExtents(store);
   int width = 0, height = 0;
+  if (mode == "--regions" && argc == 4) {
+    char* end = nullptr;
+    long n = std::strtol(argv[3], &end, 10);
+    if (*end == '\0') return PrintRegions(store, static_cast<int>(std::clamp(n, -1000000L, 1000000L)));
+  }
   if (mode == "--render" && argc == 6 && ParseSize(argv[3], width) &&
       ParseSize(argv[4], height)) {
     if (zf61::RenderToPng(store, width, height, argv[5])) return 0;
