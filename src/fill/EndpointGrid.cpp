@@ -8,11 +8,11 @@
 namespace zf61 {
 namespace {
 
-constexpr double kCellsPerUnit = 67108864.0;  // 2^26
+constexpr double kCellsPerUnit = 16777216.0;  // 2^24
 constexpr double kExactBeyond = 68719476736.0;  // 2^36
-// The query reaches twice the tolerance around the point, so rounding in the subtraction can
-// never leave out a cell.
-constexpr double kQueryReach = 2.0 * kPointTolerance;
+// Relative reach added to the tolerance so that rounding in v - reach and v + reach can never
+// leave out a cell.
+constexpr double kRoundingReach = 1.0 / 1125899906842624.0;  // 2^-50
 
 bool UsesCells(double v) { return std::fabs(v) < kExactBeyond; }
 
@@ -20,11 +20,24 @@ int64_t CellOf(double v) { return static_cast<int64_t>(std::floor(v * kCellsPerU
 
 }  // namespace
 
-size_t EndpointGrid::CellKeyHash::operator()(const CellKey& k) const {
-  uint64_t h = static_cast<uint64_t>(k.x) * 0x9E3779B97F4A7C15ull;
-  h ^= static_cast<uint64_t>(k.y) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
-  h ^= (k.exactX ? 1u : 0u) | (k.exactY ? 2u : 0u);
-  return static_cast<size_t>(h ^ (h >> 29));
+uint64_t EndpointGrid::Hash(const CellKey& k) {
+  // splitmix64 finalisers over both coordinates.
+  auto mix = [](uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  };
+  uint64_t flags = (k.exactX ? 1u : 0u) | (k.exactY ? 2u : 0u);
+  return mix(static_cast<uint64_t>(k.x) + mix(static_cast<uint64_t>(k.y) ^ flags));
+}
+
+const EndpointGrid::Range* EndpointGrid::Find(const CellKey& key) const {
+  if (slots_.empty()) return nullptr;
+  for (uint64_t i = Hash(key) & mask_;; i = (i + 1) & mask_) {
+    const Slot& slot = slots_[i];
+    if (slot.range.begin == slot.range.end) return nullptr;
+    if (slot.key == key) return &slot.range;
+  }
 }
 
 EndpointGrid::AxisRange EndpointGrid::QueryRange(double v) {
@@ -32,7 +45,8 @@ EndpointGrid::AxisRange EndpointGrid::QueryRange(double v) {
     int64_t bits = std::bit_cast<int64_t>(v);
     return {bits, bits, true};
   }
-  return {CellOf(v - kQueryReach), CellOf(v + kQueryReach), false};
+  double reach = kPointTolerance * 1.01 + std::fabs(v) * kRoundingReach;
+  return {CellOf(v - reach), CellOf(v + reach), false};
 }
 
 EndpointGrid::CellKey EndpointGrid::KeyOf(double x, double y) {
@@ -45,17 +59,16 @@ EndpointGrid::CellKey EndpointGrid::KeyOf(double x, double y) {
 EndpointGrid::EndpointGrid(const std::vector<TraceSegment>& segments) {
   struct Keyed {
     CellKey key;
-    size_t hash;
+    uint64_t hash;
     EndRef ref;
   };
   std::vector<Keyed> keyed;
   keyed.reserve(segments.size() * 2);
-  CellKeyHash hasher;
   for (size_t i = 0; i < segments.size(); ++i) {
     const TraceSegment& s = segments[i];
     for (bool atEnd : {false, true}) {
       CellKey key = atEnd ? KeyOf(s.endX, s.endY) : KeyOf(s.startX, s.startY);
-      keyed.push_back({key, hasher(key), {static_cast<int32_t>(i), atEnd}});
+      keyed.push_back({key, Hash(key), {static_cast<int32_t>(i), atEnd}});
     }
   }
   // Group equal keys together; within a cell the order does not matter to the search.
@@ -65,15 +78,19 @@ EndpointGrid::EndpointGrid(const std::vector<TraceSegment>& segments) {
     if (a.key.y != b.key.y) return a.key.y < b.key.y;
     return (a.key.exactX * 2 + a.key.exactY) < (b.key.exactX * 2 + b.key.exactY);
   });
+  size_t capacity = 16;
+  while (capacity < keyed.size() * 2) capacity *= 2;
+  slots_.assign(capacity, Slot{});
+  mask_ = capacity - 1;
   entries_.reserve(keyed.size());
-  cells_.reserve(keyed.size());
   size_t groupStart = 0;
   for (size_t i = 0; i < keyed.size(); ++i) {
     entries_.push_back(keyed[i].ref);
     bool lastOfGroup = i + 1 == keyed.size() || !(keyed[i + 1].key == keyed[i].key);
     if (!lastOfGroup) continue;
-    cells_.emplace(keyed[i].key,
-                   Range{static_cast<uint32_t>(groupStart), static_cast<uint32_t>(i + 1)});
+    uint64_t slot = keyed[i].hash & mask_;
+    while (slots_[slot].range.begin != slots_[slot].range.end) slot = (slot + 1) & mask_;
+    slots_[slot] = Slot{keyed[i].key, {static_cast<uint32_t>(groupStart), static_cast<uint32_t>(i + 1)}};
     groupStart = i + 1;
   }
 }

@@ -1,12 +1,12 @@
-// An index of segment end points by grid cell. Cells are 2^-26 (about 1.5e-8) wide, wider than
-// the 1e-8 tolerance, so every end that meets a point lies in the few cells around it. Beyond
-// 2^36 neighbouring doubles are farther apart than the tolerance, so there an end can only meet
-// a point with exactly the same coordinate, and the coordinate itself is the key.
+// An index of segment end points by grid cell. Cells are 2^-24 (about 6e-8) wide, wider than
+// the 1e-8 tolerance, so every end that meets a point lies in the one to four cells around it.
+// Beyond 2^36 neighbouring doubles are farther apart than the tolerance, so there an end can
+// only meet a point with exactly the same coordinate, and the coordinate itself is the key.
+// The cells live in an open-addressing table: one probe sequence per look-up, no node chasing.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "fill/TraceTypes.h"
@@ -29,9 +29,9 @@ class EndpointGrid {
     AxisRange rx = QueryRange(x), ry = QueryRange(y);
     for (int64_t cx = rx.low; cx <= rx.high; ++cx) {
       for (int64_t cy = ry.low; cy <= ry.high; ++cy) {
-        auto found = cells_.find(CellKey{cx, cy, rx.exact, ry.exact});
-        if (found == cells_.end()) continue;
-        for (uint32_t i = found->second.begin; i < found->second.end; ++i) visit(entries_[i]);
+        const Range* found = Find(CellKey{cx, cy, rx.exact, ry.exact});
+        if (!found) continue;
+        for (uint32_t i = found->begin; i < found->end; ++i) visit(entries_[i]);
       }
     }
   }
@@ -44,11 +44,12 @@ class EndpointGrid {
       return x == o.x && y == o.y && exactX == o.exactX && exactY == o.exactY;
     }
   };
-  struct CellKeyHash {
-    size_t operator()(const CellKey& k) const;
-  };
   struct Range {
-    uint32_t begin, end;
+    uint32_t begin = 0, end = 0;  // empty slot when begin == end
+  };
+  struct Slot {
+    CellKey key;
+    Range range;
   };
   struct AxisRange {
     int64_t low, high;
@@ -57,9 +58,12 @@ class EndpointGrid {
 
   static AxisRange QueryRange(double v);
   static CellKey KeyOf(double x, double y);
+  static uint64_t Hash(const CellKey& k);
+  const Range* Find(const CellKey& key) const;
 
   std::vector<EndRef> entries_;  // grouped by cell
-  std::unordered_map<CellKey, Range, CellKeyHash> cells_;
+  std::vector<Slot> slots_;      // a power of two, at most half full
+  uint64_t mask_ = 0;
 };
 
 }  // namespace zf61

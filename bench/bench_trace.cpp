@@ -1,0 +1,45 @@
+// Tracing rooms of 10^3 to 10^6 open segments with the indexed tracer, and with the plain one
+// as far as it finishes in reasonable time; the counters give regions and segments.
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+#include "TraceWorkload.h"
+#include "fill/RegionTracer.h"
+
+namespace {
+
+const zf61::DrawingStore& Rooms(size_t segments) {
+  static std::map<size_t, std::unique_ptr<zf61::DrawingStore>> drawings;
+  auto& slot = drawings[segments];
+  if (!slot) {
+    slot = std::make_unique<zf61::DrawingStore>();
+    zf61::bench::FillRooms(*slot, segments);
+  }
+  return *slot;
+}
+
+void Trace(benchmark::State& state, zf61::TraceMethod method) {
+  const zf61::DrawingStore& store = Rooms(static_cast<size_t>(state.range(0)));
+  zf61::TgraAttribute att;
+  zf61::RegionTracer tracer(store, att);
+  for (auto _ : state) {
+    tracer.traceRegions(method);
+    benchmark::DoNotOptimize(tracer.tracedRegions().data());
+  }
+  state.counters["regions"] = static_cast<double>(tracer.tracedRegions().size());
+  state.counters["segments"] = static_cast<double>(store.lines.size() + store.arcs.size());
+}
+
+void BM_TraceIndexed(benchmark::State& state) { Trace(state, zf61::TraceMethod::Indexed); }
+void BM_TraceReference(benchmark::State& state) { Trace(state, zf61::TraceMethod::Reference); }
+
+BENCHMARK(BM_TraceIndexed)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TraceReference)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();
