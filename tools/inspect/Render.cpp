@@ -1,6 +1,12 @@
 // Headless rendering through the same view and renderer as the window.
 #include "inspect/Render.h"
 
+#include <cstdlib>
+#include <string_view>
+
+#include "fill/RegionTracer.h"
+#include "output/PictureGenerator.h"
+#include "platform/Cp932.h"
 #include "model/UnitGraAtt.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
@@ -22,6 +28,56 @@ bool RenderToPng(const DrawingStore& store, int width, int height, const char* p
   EntityRenderer renderer(store, pictures, esc);
   renderer.DrawAll(ctx);
   return canvas.image().save(QString::fromLocal8Bit(path), "PNG");
+}
+
+bool ParsePictureOptions(int argc, char** argv, PictureOptions& options) {
+  for (int i = 0; i + 1 < argc; i += 2) {
+    std::string_view name = argv[i];
+    char* end = nullptr;
+    long value = std::strtol(argv[i + 1], &end, name == "--colour" ? 16 : 10);
+    if (*end != '\0') return false;
+    if (name == "--colour") {
+      options.colour = static_cast<unsigned>(value) & 0xFFFFFF;
+    } else if (name == "--opacity") {
+      options.opacity = static_cast<int>(value);
+    } else if (name == "--divisions") {
+      options.divisions = static_cast<int>(value);
+    } else if (name == "--depth" && value >= 0 && value <= 4) {
+      options.depth = static_cast<int>(value);
+    } else if (name == "--background" && (value == 0 || value == 1)) {
+      options.background = static_cast<int>(value);
+    } else {
+      return false;
+    }
+  }
+  return argc % 2 == 0;
+}
+
+bool GeneratePictureFile(const DrawingStore& store, int width, int height, const char* path,
+                         const PictureOptions& options) {
+  TgraAttribute att;
+  att.SetBackground(options.background);
+  att.RecomputeColours();
+  QtCanvas canvas(width, height);
+  ViewNavigator navigator(store, [=] { return PaintBoxSize{width, height}; }, nullptr);
+  navigator.FitWithoutRedraw();
+  QtPictureSource pictures;
+  NoEscKey esc;
+  EntityRenderer renderer(store, pictures, esc);
+  RegionTracer tracer(store, att);
+  PictureGenerator generator(att, navigator.view(), tracer, renderer);
+  PictureControls controls;
+  controls.edit1 = path;
+  controls.edit2 = std::to_string(options.opacity);
+  controls.edit3 = std::to_string(options.divisions);
+  unsigned rgb = options.colour;
+  controls.fillColour = MakeColour(static_cast<int>(rgb >> 16), static_cast<int>(rgb >> 8 & 0xFF),
+                                   static_cast<int>(rgb & 0xFF));
+  controls.depthIndex = options.depth;
+  std::string drawingFolder = Cp932ToUnicode(store.settings.drawingFileName).toStdString();
+  GenerationResult result =
+      generator.generatePicture(controls, drawingFolder, canvas, std::filesystem::path(path));
+  return result.outcome == GenerationOutcome::Generated;
 }
 
 }  // namespace zf61

@@ -5,6 +5,21 @@
 
 namespace zf61 {
 
+struct PictureOptions {
+  unsigned colour = 0xFF0000;  // RRGGBB
+  int opacity = 128;
+  int divisions = 24;
+  int depth = 4;
+  int background = 0;
+};
+
+// Reads "--colour RRGGBB --opacity N ..." pairs; false for anything else.
+bool ParsePictureOptions(int argc, char** argv, PictureOptions& options);
+
+// Runs picture generation on a fitted width x height canvas and writes the BMP to `path`.
+bool GeneratePictureFile(const DrawingStore& store, int width, int height, const char* path,
+                         const PictureOptions& options);
+
 // Fits the view to a width x height canvas, draws every figure and saves the canvas as PNG.
 bool RenderToPng(const DrawingStore& store, int width, int height, const char* path);
 

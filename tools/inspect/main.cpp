@@ -3,6 +3,9 @@
 //   zf61-inspect FILE --extents            the drawing extents as JSON
 //   zf61-inspect FILE --render W H OUT.png the drawing fitted to a W x H canvas, as PNG
 //   zf61-inspect FILE --regions N          the enclosed regions for N chords per arc, as JSON
+//   zf61-inspect FILE --picture W H OUT.bmp [--colour RRGGBB] [--opacity N] [--divisions N]
+//                [--depth 0..4] [--background 0|1]
+//                                          the picture "作図実行" makes, on a fitted W x H area
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -24,7 +27,9 @@ constexpr int kExitUsage = 64;
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: zf61-inspect FILE [--extents | --render W H OUT.png | --regions N]\n");
+               "usage: zf61-inspect FILE [--extents | --render W H OUT.png | --regions N |\n"
+               "       --picture W H OUT.bmp [--colour RRGGBB] [--opacity N] [--divisions N]\n"
+               "                             [--depth 0..4] [--background 0|1]]\n");
   return kExitUsage;
 }
 
@@ -104,6 +109,14 @@ int main(int argc, char** argv) {
   if (mode == "--render" && argc == 6 && ParseSize(argv[3], width) &&
       ParseSize(argv[4], height)) {
     if (zf61::RenderToPng(store, width, height, argv[5])) return 0;
+    std::fprintf(stderr, "zf61-inspect: cannot write %s\n", argv[5]);
+    return kExitUnreadable;
+  }
+  if (mode == "--picture" && argc >= 6 && ParseSize(argv[3], width) &&
+      ParseSize(argv[4], height)) {
+    zf61::PictureOptions options;
+    if (!zf61::ParsePictureOptions(argc - 6, argv + 6, options)) return Usage();
+    if (zf61::GeneratePictureFile(store, width, height, argv[5], options)) return 0;
     std::fprintf(stderr, "zf61-inspect: cannot write %s\n", argv[5]);
     return kExitUnreadable;
   }

@@ -1,0 +1,73 @@
+// "作図実行(&G)": trace the regions, paint them over the drawing's pictures and solids, and save
+// the drawing area as a BMP of the chosen depth, remembering where it belongs in the drawing.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "exchange/ExchangeWriter.h"
+#include "files/FileOps.h"
+#include "fill/RegionTracer.h"
+#include "output/Palette.h"
+#include "view/EntityRenderer.h"
+
+namespace zf61 {
+
+inline constexpr int kMaxOpacity = 255;
+
+// The values of the window's controls, as the user typed them.
+struct PictureControls {
+  std::string edit1;  // picture file name (UTF-8)
+  std::string edit2;  // opacity
+  std::string edit3;  // arc division count
+  Colour fillColour = kBlack;  // Label1
+  int depthIndex = 4;          // ComboBox1
+};
+
+enum class GenerationOutcome {
+  Generated,  // the picture is at the temporary path; Label2 shows the target
+  Message,    // the user's input is refused with a message; nothing was drawn
+  Failed,     // the picture could not be saved; silently, Label2 stays empty
+};
+
+struct GenerationResult {
+  GenerationOutcome outcome = GenerationOutcome::Failed;
+  std::string message;     // UTF-8, for Message
+  std::string edit3;       // the clamped division count, written back to Edit3 in every case
+  std::string targetPath;  // UTF-8, for Generated: the new text of Label2
+  PicturePlacement placement;
+};
+
+class PictureGenerator {
+ public:
+  PictureGenerator(const TgraAttribute& att, const ViewWindow& view, RegionTracer& tracer,
+                   EntityRenderer& renderer, FileOps& ops = SystemFileOps())
+      : att_(att), view_(view), tracer_(tracer), renderer_(renderer), ops_(ops) {}
+
+  // `drawingFileName` is the drawing's "file=" path in UTF-8; `canvas` is the drawing area,
+  // which afterwards shows the picture as saved.
+  GenerationResult generatePicture(const PictureControls& controls,
+                                   std::string_view drawingFileName, Canvas& canvas,
+                                   const std::filesystem::path& tempPicture);
+
+ private:
+  void PaintPicture(Canvas& canvas, Colour colour, int opacity);
+  bool SavePicture(Canvas& canvas, ColourDepth depth, const std::filesystem::path& tempPicture);
+
+  const TgraAttribute& att_;
+  const ViewWindow& view_;
+  RegionTracer& tracer_;
+  EntityRenderer& renderer_;
+  FileOps& ops_;
+};
+
+// The messages for a missing name and for a name that is not a BMP.
+extern const char* const kMessageNoFileName;
+extern const char* const kMessageBmpOnly;
+
+// Where the picture goes: the name as typed when its folder exists, else the drawing's folder
+// followed by the typed file name.
+std::string TargetPathFor(std::string_view edit1, std::string_view drawingFileName);
+
+}  // namespace zf61
