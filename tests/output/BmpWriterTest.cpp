@@ -41,7 +41,9 @@ TEST(BmpWriter, EveryDepthReadsBackByteForByteAndThroughQt) {
   for (int d = 0; d <= 4; ++d) {
     auto depth = static_cast<ColourDepth>(d);
     IndexedImage indexed = ConvertToDepth(image, depth);
-    auto path = dir / ("d" + std::to_string(d) + ".bmp");
+    std::string name = "depth";
+    name += static_cast<char>('0' + d);
+    auto path = dir / (name + ".bmp");
     ASSERT_TRUE(WriteBmpFile(path, indexed)) << d;
     std::string b = test::ReadBytes(path);
     int bits = BitsPerPixel(depth);
