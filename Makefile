@@ -18,9 +18,13 @@ build: deps
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
-# Builds the program and shows what it reads from the bundled floor plan.
+# Builds the program and starts it on the bundled floor plan, in a fresh demo folder laid out
+# as Jw_cad lays out the tool's folder (the program, JWC_TEMP.TXT, the pictures it refers to).
+DEMO_DIR = $(BUILD_DIR)/demo
 run: build
-	$(BUILD_DIR)/bin/zf61-inspect samples/floor_plan/JWC_TEMP.TXT
+	rm -rf $(DEMO_DIR) && mkdir -p $(DEMO_DIR)
+	cp $(BUILD_DIR)/bin/zf61 samples/floor_plan/* $(DEMO_DIR)/
+	cd $(DEMO_DIR) && ./zf61
 
 bench: build
 	$(BUILD_DIR)/bin/bench_reader

@@ -200,6 +200,13 @@ void QtCanvas::drawImage(const RasterImage& image, int32_t left, int32_t top, in
   painter_->restore();
 }
 
+void QtCanvas::blit(const QImage& image, int x, int y) {
+  painter_->save();
+  painter_->setCompositionMode(QPainter::CompositionMode_Source);
+  painter_->drawImage(x, y, image);
+  painter_->restore();
+}
+
 RasterImage QtCanvas::readPixels() const {
   RasterImage out;
   out.width = image_.width();

@@ -36,6 +36,9 @@ class QtCanvas final : public Canvas {
   RasterImage readPixels() const override;
   void writePixels(const RasterImage& image) override;
 
+  // Copies an image with its top-left corner at (x, y), plainly.
+  void blit(const QImage& image, int x, int y);
+
   // The pixels as they are now; valid while the canvas lives.
   const QImage& image() const { return image_; }
 

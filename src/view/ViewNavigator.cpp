@@ -126,6 +126,13 @@ void ViewNavigator::SwapPreviousView() {
   previous_ = current;
 }
 
+void ViewNavigator::PanBy(double dx, double dy) {
+  ViewWindow candidate = view_;
+  candidate.Left += dx, candidate.Right += dx;
+  candidate.Bottom += dy, candidate.Top += dy;
+  Change(candidate);
+}
+
 void ViewNavigator::Resize(PaintBoxSize size) {
   ViewWindow candidate = view_;
   candidate.PixelWidth = size.width;

@@ -37,6 +37,8 @@ class ViewNavigator {
   void CenterAt(PointD p);
   void CenterDrawing();
   void SwapPreviousView();
+  // Moves the view by (dx, dy) drawing units, remembering the view before; then redraws.
+  void PanBy(double dx, double dy);
   // The paint box was resized: keep centre and scale, take the new pixel size; no redraw.
   void Resize(PaintBoxSize size);
   // Computes the fit without drawing (the window set-up before the window is ready).

@@ -1,0 +1,42 @@
+// The settings file beside the program: window position and size and the user's last choices,
+// ten CR LF lines, read when the window is shown and written when it closes.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "files/FileOps.h"
+#include "model/Colour.h"
+
+namespace zf61 {
+
+inline constexpr int32_t kMinWindowWidth = 475;
+inline constexpr int32_t kMinWindowHeight = 200;
+inline constexpr int kLastDepthItem = 4;
+
+struct Settings {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = kMinWindowWidth;
+  int32_t height = 475;
+  Colour fillColour = kWhite;
+  std::string pictureFileName;  // Edit1, Shift-JIS as stored
+  std::string opacity = "128";  // Edit2 as typed
+  int32_t background = 0;       // 0 white, 1 black
+  std::string arcDivisions = "24";  // Edit3 as typed
+  int32_t colourDepth = kLastDepthItem;  // ComboBox1 item
+};
+
+// The program file's path with its extension replaced by ".dat".
+std::filesystem::path SettingsPathFor(const std::filesystem::path& programFile);
+
+// The defaults, then whatever the file holds, clamped; a missing or unreadable file (or the part
+// of it that could not be read) leaves the defaults.
+Settings readSettings(const std::filesystem::path& path);
+
+// Writes the ten lines through a temporary file; on failure nothing is left and nothing said.
+bool writeSettings(const std::filesystem::path& path, const Settings& settings,
+                   FileOps& ops = SystemFileOps());
+
+}  // namespace zf61
