@@ -93,7 +93,7 @@ class TForm1 final : public QWidget {
   void SetFillColour(Colour colour);
   void DrawRubberBand();
   void MiddleDragRelease(PointD p, PointD q);
-  void TwoButtonRelease(PointD p, PointD q);
+  void TwoButtonRelease(QPoint release, PointD p, PointD q);
   void Pan(int key, bool shift);
   void Present();
 

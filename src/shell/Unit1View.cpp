@@ -174,14 +174,16 @@ void TForm1::PaintBox1MouseMove(QPoint position) {
   }
 }
 
-void TForm1::TwoButtonRelease(PointD p, PointD q) {
+void TForm1::TwoButtonRelease(QPoint release, PointD p, PointD q) {
   if (bandOnScreen_) {
     DrawRubberBand();
     bandOnScreen_ = false;
     Present();
   }
-  double click = kClickPixels / navigator_->view().Scale;
-  if (std::fabs(q.x - p.x) <= click || std::fabs(q.y - p.y) <= click) {
+  // Within 5 pixels on either axis is a click. Compared in pixels: the same test as
+  // |Qx - Px| <= 5 / Scale, without the rounding that can put exactly 5 pixels just over it.
+  QPoint moved = release - pressPoint_;
+  if (std::abs(moved.x()) <= kClickPixels || std::abs(moved.y()) <= kClickPixels) {
     navigator_->CenterAt(p);
   } else if (q.x > p.x && q.y < p.y) {
     navigator_->ZoomWindow(p, q);
@@ -204,7 +206,7 @@ void TForm1::PaintBox1MouseUp(QPoint position) {
   PointD p = v.WindowToDrawing(pressPoint_.x(), pressPoint_.y());
   PointD q = v.WindowToDrawing(position.x(), position.y());
   if ((mouseState_ & kMouseLeft) && (mouseState_ & kMouseRight)) {
-    TwoButtonRelease(p, q);
+    TwoButtonRelease(position, p, q);
   } else if (mouseState_ & kMouseMiddle) {
     MiddleDragRelease(p, q);
   }

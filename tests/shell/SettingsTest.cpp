@@ -1,0 +1,76 @@
+#include "shell/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "FormFixture.h"
+#include "support/FaultyFileOps.h"
+
+namespace zf61 {
+namespace {
+
+TEST(SettingsFile, DefaultsClampsAndRoundTrip) {
+  test::TempDir dir;
+  Settings none = readSettings(dir / "zf61.dat");
+  EXPECT_EQ(none.width, 475);
+  EXPECT_EQ(none.height, 475);
+  EXPECT_EQ(none.fillColour, kWhite);
+  EXPECT_EQ(none.opacity, "128");
+  EXPECT_EQ(none.arcDivisions, "24");
+  EXPECT_EQ(none.colourDepth, 4);
+  test::WriteBytes(dir / "zf61.dat", "10\r\n20\r\n300\r\n100\r\n255\r\n\x90\x7d.bmp\r\nabc\r\n7\r\n");
+  Settings s = readSettings(dir / "zf61.dat");
+  EXPECT_EQ(s.left, 10);
+  EXPECT_EQ(s.width, 475);
+  EXPECT_EQ(s.height, 200);
+  EXPECT_EQ(s.fillColour, MakeColour(255, 0, 0));
+  EXPECT_EQ(s.pictureFileName, "\x90\x7d.bmp");
+  EXPECT_EQ(s.opacity, "abc");  // as typed
+  EXPECT_EQ(s.background, 1);
+  EXPECT_EQ(s.arcDivisions, "");  // missing lines read as empty
+  EXPECT_EQ(s.colourDepth, 0);
+  test::WriteBytes(dir / "zf61.dat", "0\n0\n475\n475\n0\n\n1\n0\n3\n9\n");
+  EXPECT_EQ(readSettings(dir / "zf61.dat").colourDepth, 4);
+  test::WriteBytes(dir / "zf61.dat", "0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n");
+  EXPECT_EQ(readSettings(dir / "zf61.dat").colourDepth, 0);
+  ASSERT_TRUE(writeSettings(dir / "zf61.dat", s));
+  Settings back = readSettings(dir / "zf61.dat");
+  EXPECT_EQ(back.pictureFileName, s.pictureFileName);
+  EXPECT_EQ(back.height, 200);
+  EXPECT_EQ(test::ReadBytes(dir / "zf61.dat").substr(0, 8), "10\r\n20\r\n");
+  EXPECT_EQ(SettingsPathFor("/opt/tool/zf61.exe"), std::filesystem::path("/opt/tool/zf61.dat"));
+}
+
+TEST(SettingsFile, AFailedWriteKeepsTheOldFile) {
+  test::TempDir dir;
+  test::WriteBytes(dir / "zf61.dat", "old");
+  test::FaultyFileOps ops;
+  ops.failRename = true;
+  EXPECT_FALSE(writeSettings(dir / "zf61.dat", Settings(), ops));
+  EXPECT_EQ(test::ReadBytes(dir / "zf61.dat"), "old");
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"zf61.dat"});
+}
+
+TEST(SettingsFile, TheWindowReadsThemAtShowAndWritesThemAtClose) {
+  test::FormFixture f("");
+  test::WriteBytes(f.dir / "zf61.dat",
+                   "0\r\n0\r\n600\r\n400\r\n65280\r\n\x90\x7d.bmp\r\n99\r\n1\r\n12\r\n2\r\n");
+  f.start();
+  EXPECT_EQ(f.form->fillColour(), MakeColour(0, 255, 0));
+  EXPECT_EQ(f.form->edit1()->text(), QString::fromUtf8("図.bmp"));
+  EXPECT_EQ(f.form->edit2()->text(), "99");
+  EXPECT_EQ(f.form->comboBox1()->currentIndex(), 2);
+  EXPECT_EQ(f.form->attributes().BackgroundIndex(), 1);
+  EXPECT_EQ(f.form->width(), 600);
+  f.form->edit3()->setText("36");
+  f.form->close();
+  Settings saved = readSettings(f.dir / "zf61.dat");
+  EXPECT_EQ(saved.arcDivisions, "36");
+  EXPECT_EQ(saved.pictureFileName, "\x90\x7d.bmp");
+  EXPECT_EQ(saved.background, 1);
+}
+
+}  // namespace
+}  // namespace zf61
