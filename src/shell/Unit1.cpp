@@ -33,12 +33,13 @@ QPushButton* Button(const char* utf8, QWidget* parent) {
 }  // namespace
 
 TForm1::TForm1(std::filesystem::path programFile, std::unique_ptr<Dialogs> dialogs,
-               std::unique_ptr<EscKey> esc)
+               std::unique_ptr<EscKey> esc, FileOps& files)
     : programFile_(std::move(programFile)),
       programFolder_(programFile_.parent_path()),
       tempPicturePath_(programFolder_ / "zf61_temp.BMP"),
       dialogs_(std::move(dialogs)),
-      esc_(std::move(esc)) {
+      esc_(std::move(esc)),
+      files_(files) {
   // FormCreate: the attributes with a white background, no back buffer, no traced regions.
   att_.SetBackground(0);
   att_.RecomputeColours();

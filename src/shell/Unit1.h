@@ -40,8 +40,9 @@ class TForm1 final : public QWidget {
  public:
   // `programFolder`: where JWC_TEMP.TXT, the settings file and the temporary picture live;
   // `programFile`: the executable, whose name with ".dat" is the settings file.
+  // Every file the window writes goes through `files` (tests make it fail).
   TForm1(std::filesystem::path programFile, std::unique_ptr<Dialogs> dialogs,
-         std::unique_ptr<EscKey> esc);
+         std::unique_ptr<EscKey> esc, FileOps& files = SystemFileOps());
   ~TForm1() override;
 
   // Event handlers, public so that the paint box and tests can drive them.
@@ -102,6 +103,7 @@ class TForm1 final : public QWidget {
   std::filesystem::path tempPicturePath_;
   std::unique_ptr<Dialogs> dialogs_;
   std::unique_ptr<EscKey> esc_;
+  FileOps& files_;
 
   DrawingStore store_;
   TgraAttribute att_;

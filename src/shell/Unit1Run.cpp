@@ -89,20 +89,19 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
-  std::error_code error;
-  std::filesystem::remove(tempPicturePath_, error);
+  files_.remove(tempPicturePath_);
   backBuffer_.reset();
   dragImage_.reset();
-  writeSettings(SettingsPathFor(programFile_), CurrentSettings());
+  writeSettings(SettingsPathFor(programFile_), CurrentSettings(), files_);
   tracer_->clearRegions();
-  writeExchangeFile(store_, programFolder_ / kExchangeFileName);
+  writeExchangeFile(store_, programFolder_ / kExchangeFileName, files_);
   store_.release();
 }
 
 void TForm1::Button1Click() {
   std::string target = Utf8(label2_->text());
   handBackPicture(store_, NativePath(target), UnicodeToCp932(label2_->text()), tempPicturePath_,
-                  placement_);
+                  placement_, files_);
   labelA1_->setText(QString::fromUtf8("ファイル生成中です"));
   labelA1_->repaint();
   close();
@@ -112,7 +111,7 @@ void TForm1::Button2Click() { close(); }
 
 void TForm1::Button3Click() {
   button3_->setEnabled(false);
-  PictureGenerator generator(att_, navigator_->view(), *tracer_, *renderer_);
+  PictureGenerator generator(att_, navigator_->view(), *tracer_, *renderer_, files_);
   PictureControls controls;
   controls.edit1 = Utf8(edit1_->text());
   controls.edit2 = Utf8(edit2_->text());

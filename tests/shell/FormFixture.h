@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shell/Unit1.h"
+#include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
 
 namespace zf61::test {
@@ -34,6 +35,7 @@ class FakeDialogs final : public Dialogs {
 struct FormFixture {
   TempDir dir;
   FakeDialogs* dialogs = nullptr;
+  FaultyFileOps files;
   std::unique_ptr<TForm1> form;
 
   explicit FormFixture(const std::string& exchange) {
@@ -42,7 +44,8 @@ struct FormFixture {
   void start(bool show = true) {
     auto fake = std::make_unique<FakeDialogs>();
     dialogs = fake.get();
-    form = std::make_unique<TForm1>(dir / "zf61", std::move(fake), std::make_unique<NoEscKey>());
+    form = std::make_unique<TForm1>(dir / "zf61", std::move(fake), std::make_unique<NoEscKey>(),
+                                    files);
     if (show) {
       form->show();
       QApplication::processEvents();

@@ -1,0 +1,70 @@
+// Every file the window writes, made to fail in every way: the run goes on silently, no partial
+// and no temporary file is left, and a file that could not be replaced keeps its content.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "FormFixture.h"
+
+namespace zf61 {
+namespace {
+
+const std::string kSquare = "hq\r\n0 0 100 0\r\n100 0 100 100\r\n100 100 0 100\r\n0 100 0 0\r\n";
+
+enum class Fault { OpenFails, WriteFailsAfterN, RenameFails, DiskFull };
+
+void Inject(test::FaultyFileOps& ops, Fault fault) {
+  ops.failOpen = fault == Fault::OpenFails;
+  ops.failWriteAfterBytes = fault == Fault::WriteFailsAfterN ? 2 : -1;
+  ops.failRename = fault == Fault::RenameFails;
+  ops.failClose = fault == Fault::DiskFull;
+}
+
+bool NoTemporaryFiles(const test::TempDir& dir) {
+  for (const std::string& name : dir.entries()) {
+    if (name.find("zf61-tmp") != std::string::npos) return false;
+  }
+  return true;
+}
+
+TEST(FileFaults, GenerationAndTheCloseSequence) {
+  for (Fault fault : {Fault::OpenFails, Fault::WriteFailsAfterN, Fault::RenameFails,
+                      Fault::DiskFull}) {
+    test::FormFixture f(kSquare);
+    test::WriteBytes(f.dir / "zf61.dat", "5\r\n6\r\n500\r\n400\r\n0\r\n\r\n128\r\n0\r\n24\r\n4\r\n");
+    test::WriteBytes(f.dir / "fill.bmp", "previous picture");
+    f.start();
+    f.form->edit1()->setText(QString::fromStdString((f.dir / "fill.bmp").string()));
+    Inject(f.files, fault);
+    f.form->Button3Click();  // the temporary picture cannot be written
+    EXPECT_TRUE(f.form->label2()->text().isEmpty());
+    EXPECT_TRUE(f.dialogs->messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));
+    f.form->Button1Click();  // nothing to hand back; settings and exchange file fail to write
+    EXPECT_EQ(test::ReadBytes(f.dir / "fill.bmp"), "previous picture");
+    EXPECT_EQ(test::ReadBytes(f.dir / "zf61.dat").substr(0, 3), "5\r\n");  // intact
+    EXPECT_FALSE(std::filesystem::exists(f.dir / "JWC_TEMP.TXT"));  // Jw_cad applies nothing
+    EXPECT_TRUE(NoTemporaryFiles(f.dir));
+  }
+}
+
+TEST(FileFaults, TheCopyToTheTargetFailsAfterAGoodPicture) {
+  for (Fault fault : {Fault::OpenFails, Fault::WriteFailsAfterN, Fault::RenameFails,
+                      Fault::DiskFull}) {
+    test::FormFixture f(kSquare);
+    test::WriteBytes(f.dir / "fill.bmp", "previous picture");
+    f.start();
+    f.form->edit1()->setText(QString::fromStdString((f.dir / "fill.bmp").string()));
+    f.form->Button3Click();
+    ASSERT_FALSE(f.form->label2()->text().isEmpty());
+    Inject(f.files, fault);
+    f.form->Button1Click();
+    EXPECT_EQ(test::ReadBytes(f.dir / "fill.bmp"), "previous picture");
+    EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));
+    EXPECT_TRUE(NoTemporaryFiles(f.dir));
+  }
+}
+
+}  // namespace
+}  // namespace zf61
