@@ -90,6 +90,13 @@ bool ExchangeReader::readExchangeFile(const std::filesystem::path& path) {
   return true;
 }
 
+void ExchangeReader::parseText(std::string_view bytes) {
+  LineCutter cutter;
+  auto onLine = [this](std::string_view line) { parseLine(line); };
+  cutter.feed(bytes, onLine);
+  cutter.finish(onLine);
+}
+
 void ExchangeReader::parseLine(std::string_view line) {
   if (TryStoreNumberLine(store_, line)) return;
   const Fields& fields = splitter_.split(line);

@@ -18,6 +18,9 @@ class ExchangeReader {
   // a line end is read too. The file is opened read-only and never changed.
   bool readExchangeFile(const std::filesystem::path& path);
 
+  // Reads a whole file's bytes already in memory, cut into lines as the file would be.
+  void parseText(std::string_view bytes);
+
   // Splits one line (without its line end) and applies it to the store.
   void parseLine(std::string_view line);
 

@@ -1,6 +1,10 @@
 // The region fill.
 #include "fill/FillPainter.h"
 
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
 namespace zf61 {
 
 uint32_t FillArgb(Colour colour, int opacity) {
@@ -34,9 +38,21 @@ void FillPainter::ClosePathFigure() {
   // Filling closes every figure; nothing needs to be added.
 }
 
+namespace {
+
+// Single precision as the fill path takes it; values beyond float's range (or not a number)
+// are held at its limits instead of overflowing the conversion.
+float ToFloat(double v) {
+  if (std::isnan(v)) return 0.0f;
+  return static_cast<float>(std::clamp(v, -static_cast<double>(FLT_MAX),
+                                       static_cast<double>(FLT_MAX)));
+}
+
+}  // namespace
+
 FloatPoint FillPainter::ToPixels(double x, double y) const {
-  return {static_cast<float>((x - view_.Left) * view_.Scale),
-          static_cast<float>(view_.PixelHeight - (y - view_.Bottom) * view_.Scale)};
+  return {ToFloat((x - view_.Left) * view_.Scale),
+          ToFloat(view_.PixelHeight - (y - view_.Bottom) * view_.Scale)};
 }
 
 void FillPainter::AddPathSegment(double x1, double y1, double x2, double y2) {
