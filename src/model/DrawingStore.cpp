@@ -108,4 +108,21 @@ const std::vector<SolidCurveFigure>& DrawingStore::solidCurves(FigureKind code) 
   return solidCurveLists[slot];
 }
 
+size_t DrawingStore::countOfKind(FigureKind kind) const {
+  switch (kind) {
+    case FigureKind::Line: return lines.size();
+    case FigureKind::Circle: return circles.size();
+    case FigureKind::Arc: return arcs.size();
+    case FigureKind::Text: return texts.size();
+    case FigureKind::Point: return points.size();
+    case FigureKind::ExtendedPoint: return extendedPoints.size();
+    case FigureKind::LineWithText: return linesWithText.size();
+    case FigureKind::Block: return blocks.size();
+    case FigureKind::SolidLine: return solidLines.size();
+    case FigureKind::SolidTriangle: return solidTriangles.size();
+    case FigureKind::SolidQuad: return solidQuads.size();
+    default: return solidCurves(kind).size();
+  }
+}
+
 }  // namespace zf61

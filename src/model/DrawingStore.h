@@ -138,6 +138,8 @@ class DrawingStore {
   }
 
   const std::vector<SolidCurveFigure>& solidCurves(FigureKind code) const;
+  // How many figures of a kind the store holds.
+  size_t countOfKind(FigureKind kind) const;
   size_t figureCount() const { return figureOrder.size(); }
 
   std::vector<LineFigure> lines;

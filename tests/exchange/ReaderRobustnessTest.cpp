@@ -14,26 +14,9 @@
 namespace zf61 {
 namespace {
 
-size_t CountOfKind(const DrawingStore& s, FigureKind kind) {
-  switch (kind) {
-    case FigureKind::Line: return s.lines.size();
-    case FigureKind::Circle: return s.circles.size();
-    case FigureKind::Arc: return s.arcs.size();
-    case FigureKind::Text: return s.texts.size();
-    case FigureKind::Point: return s.points.size();
-    case FigureKind::ExtendedPoint: return s.extendedPoints.size();
-    case FigureKind::LineWithText: return s.linesWithText.size();
-    case FigureKind::Block: return s.blocks.size();
-    case FigureKind::SolidLine: return s.solidLines.size();
-    case FigureKind::SolidTriangle: return s.solidTriangles.size();
-    case FigureKind::SolidQuad: return s.solidQuads.size();
-    default: return s.solidCurves(kind).size();
-  }
-}
-
 void ExpectConsistent(const DrawingStore& s) {
   size_t total = 0;
-  for (int code = 1; code <= 15; ++code) total += CountOfKind(s, static_cast<FigureKind>(code));
+  for (int code = 1; code <= 15; ++code) total += s.countOfKind(static_cast<FigureKind>(code));
   ASSERT_EQ(total, s.figureOrder.size());
   std::vector<int32_t> next(16, 0);
   for (FigureRef ref : s.figureOrder) {

@@ -37,7 +37,10 @@ struct Builder {
     if (pick(2)) std::swap(i1, i2), std::swap(j1, j2);  // reversed lines
     LineFigure& l = store.appendLine();
     l.x1 = X(i1), l.y1 = Y(j1), l.x2 = X(i2), l.y2 = Y(j2);
-    if (pick(25) == 0) store.appendLine() = l;  // duplicated
+    if (pick(25) == 0) {  // duplicated (copied first: appending may move the list)
+      LineFigure copy = l;
+      store.appendLine() = copy;
+    }
   }
 
   void arc(int ci, int cj, int radiusCells, double start, double end) {

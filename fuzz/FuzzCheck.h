@@ -1,0 +1,14 @@
+// What a fuzz target does when it finds its property broken: stop at once so the fuzzer keeps
+// the input.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                        \
+  do {                                                                               \
+    if (!(condition)) {                                                              \
+      std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                  \
+    }                                                                                \
+  } while (false)

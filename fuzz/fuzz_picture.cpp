@@ -1,0 +1,58 @@
+// The picture-reference parser and picture drawing: the first bytes choose the view and the
+// picture's pixel size, the rest is the text of a picture figure.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "FuzzCheck.h"
+#include "NullCanvas.h"
+#include "view/EntityRenderer.h"
+#include "view/PictureDrawing.h"
+#include "view/PictureReference.h"
+
+namespace {
+
+class TinyPictures final : public zf61::PictureSource {
+ public:
+  int32_t width = 1, height = 1;
+  bool exists(std::string_view) override { return true; }
+  std::optional<zf61::RasterImage> load(std::string_view) override {
+    zf61::RasterImage image;
+    image.width = width;
+    image.height = height;
+    image.pixels.assign(static_cast<size_t>(width) * height, 0xFF336699u);
+    return image;
+  }
+};
+
+double Scale(uint8_t b) { return b == 0 ? 1e-300 : (b == 255 ? 1e300 : b / 16.0); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 4) return 0;
+  TinyPictures pictures;
+  pictures.width = 1 + data[0] % 64;
+  pictures.height = 1 + data[1] % 64;
+  zf61::ViewWindow view;
+  view.Scale = Scale(data[2]);
+  view.PixelWidth = 40, view.PixelHeight = 30;
+  view.SetRectangle(data[3] - 128.0, 0.0);
+  std::string text(reinterpret_cast<const char*>(data + 4), size - 4);
+  zf61::test::NullCanvas canvas(40, 30);
+  zf61::TgraAttribute att;
+  zf61::DrawContext ctx(canvas, view, att);
+  zf61::DrawingStore store;
+  zf61::TextFigure& figure = store.appendText();
+  figure.text = text.substr(0, zf61::kMaxTextBytes);
+  figure.x = data[3];
+  zf61::NoEscKey esc;
+  zf61::EntityRenderer renderer(store, pictures, esc);
+  renderer.DrawPictureText(ctx, figure);
+  if (auto ref = zf61::ParsePictureReference(text)) {
+    FUZZ_CHECK(text.compare(0, 4, "^@BM") == 0);
+    zf61::DrawTransformedPicture(ctx, pictures, ref->fileName, {0, 0, ref->width, ref->height},
+                                 {ref->cropLeft, ref->cropBottom, ref->cropScale});
+  }
+  return 0;
+}
