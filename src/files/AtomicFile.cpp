@@ -4,8 +4,10 @@
 namespace zf61 {
 
 std::filesystem::path TemporaryPathFor(const std::filesystem::path& target) {
-  std::filesystem::path name = target.filename();
-  return target.parent_path() / ("." + name.string() + ".zf61-tmp");
+  std::string name = ".";
+  name += target.filename().string();
+  name += ".zf61-tmp";
+  return target.parent_path() / name;
 }
 
 AtomicFile::AtomicFile(std::filesystem::path target, FileOps& ops)
