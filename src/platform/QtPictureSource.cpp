@@ -6,6 +6,7 @@
 #include <QImageReader>
 
 #include "platform/Cp932.h"
+#include "platform/MetafileRenderer.h"
 #include "view/PictureDrawing.h"
 
 namespace zf61 {
@@ -20,16 +21,10 @@ QString NativeName(std::string_view cp932Name) {
   return name;
 }
 
-std::optional<RasterImage> MeasureMetafile(const QString& name) {
+std::optional<RasterImage> LoadMetafile(const QString& name, bool enhanced) {
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray header = file.read(64);
-  auto size = ReadMetafileSize(std::string_view(header.constData(), header.size()));
-  if (!size) return std::nullopt;
-  RasterImage measured;
-  measured.width = size->width;
-  measured.height = size->height;
-  return measured;
+  return RenderMetafile(file.readAll(), enhanced);
 }
 
 }  // namespace
@@ -41,7 +36,7 @@ bool QtPictureSource::exists(std::string_view cp932Name) {
 std::optional<RasterImage> QtPictureSource::load(std::string_view cp932Name) {
   QString name = NativeName(cp932Name);
   std::string ext = PictureExtension(cp932Name);
-  if (ext == ".WMF" || ext == ".EMF") return MeasureMetafile(name);
+  if (ext == ".WMF" || ext == ".EMF") return LoadMetafile(name, ext == ".EMF");
   QImageReader reader(name);
   reader.setDecideFormatFromContent(true);
   QImage image = reader.read();
