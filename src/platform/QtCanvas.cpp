@@ -13,6 +13,9 @@ namespace {
 // Qt's raster engine works in fixed point; geometry is kept within this many pixels around the
 // canvas so that far-away points cannot wrap around.
 constexpr double kGuardPixels = 1 << 20;
+// One-pixel lines with both ends within this of the canvas are walked directly; the walk's
+// length is bounded by it.
+constexpr int32_t kThinLineReach = 1 << 14;
 
 // Clips a closed polygon to a rectangle (Sutherland-Hodgman). Inside the rectangle the even-odd
 // fill is unchanged: every added edge lies on the rectangle's border.
@@ -114,9 +117,39 @@ void QtCanvas::moveTo(int32_t x, int32_t y) {
   currentY_ = y;
 }
 
+bool QtCanvas::nearCanvas(int32_t x, int32_t y) const {
+  return x >= -kThinLineReach && y >= -kThinLineReach && x <= image_.width() + kThinLineReach &&
+         y <= image_.height() + kThinLineReach;
+}
+
+void QtCanvas::thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+  // Bresenham's walk from the first point up to, not including, the last, written straight
+  // into the image (the painter draws into the same memory, so the order of drawing holds).
+  const uint32_t colour = ToRgb32(penColour_);
+  const int32_t w = image_.width(), h = image_.height();
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  int32_t dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+  int32_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+  int32_t err = dx + dy;
+  while (x0 != x1 || y0 != y1) {
+    if (x0 >= 0 && y0 >= 0 && x0 < w && y0 < h) {
+      reinterpret_cast<uint32_t*>(bits + y0 * stride)[x0] = colour;
+    }
+    int32_t e2 = 2 * err;
+    if (e2 >= dy) err += dy, x0 += sx;
+    if (e2 <= dx) err += dx, y0 += sy;
+  }
+}
+
 void QtCanvas::lineTo(int32_t x, int32_t y) {
   if (x != currentX_ || y != currentY_) {
-    painter_->drawLine(QLineF(currentX_, currentY_, x, y));
+    bool thin = penWidth_ <= 1 && penMode_ == PenMode::Copy;
+    if (thin && nearCanvas(currentX_, currentY_) && nearCanvas(x, y)) {
+      thinLine(currentX_, currentY_, x, y);
+    } else {
+      painter_->drawLine(QLineF(currentX_, currentY_, x, y));
+    }
   }
   currentX_ = x;
   currentY_ = y;

@@ -44,6 +44,8 @@ class QtCanvas final : public Canvas {
 
  private:
   void applyPen();
+  bool nearCanvas(int32_t x, int32_t y) const;
+  void thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
   void beginPainter();
 
   QImage image_;
