@@ -40,6 +40,18 @@ TEST(Clipping, EdgesCornersAndRectangles) {
   EXPECT_EQ(ClassifyRect(v, 10, 10, 30, 30), RectClass::Inside);
 }
 
+TEST(Clipping, RectanglesInsidePartlyAndOutside) {
+  Drawing d;
+  DrawClippedRect(d.ctx, 10, 10, 50, 40);  // inside: the rectangle primitive
+  ASSERT_EQ(d.canvas.rectangles.size(), 1u);
+  EXPECT_EQ(d.canvas.rectangles[0], (Segment{10, 90, 50, 60}));
+  DrawClippedRect(d.ctx, -10, 10, 50, 40);  // partly: a polygon the window system clips
+  EXPECT_EQ(d.canvas.polygons.size(), 1u);
+  DrawClippedRect(d.ctx, 300, 10, 350, 40);  // beyond the right edge: nothing
+  EXPECT_EQ(d.canvas.rectangles.size() + d.canvas.polygons.size(), 2u);
+  EXPECT_TRUE(d.ctx.points.empty());
+}
+
 TEST(Stroking, DashedSegmentPiecesAndSolidShortPatterns) {
   Drawing d;
   // Line type 33 is 6 drawn, 6 gap: a 30-unit line at scale 1 has dashes at 0-6, 12-18, 24-30.
