@@ -64,14 +64,11 @@ void TForm1::PaintBox1Paint() {
   canvas_->blit(*backBuffer_, 0, 0);
 }
 
+// FormResize: the form's minimum size keeps it at least 475 x 200; the paint box follows the
+// layout, and the view keeps its centre and scale without a redraw.
 void TForm1::PaintBox1Resized(QSize size) {
   canvas_ = std::make_unique<QtCanvas>(size.width(), size.height());
   if (ready_) navigator_->Resize({size.width(), size.height()});
-}
-
-void TForm1::resizeEvent(QResizeEvent* event) {
-  // The minimum size keeps the form at least 475 x 200; the paint box follows the layout.
-  QWidget::resizeEvent(event);
 }
 
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
@@ -122,7 +119,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     return FormKeyDown(key->key(), key->modifiers());
   }
-  if (event->type() == QEvent::Wheel && widget->isWidgetType()) {
+  if (event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
     // Every notch of 120 is one zoom step; finer wheels add up to notches.
     wheelRemainder_ += wheel->angleDelta().y();
