@@ -26,8 +26,7 @@ std::string Number(double v) {
 
 }  // namespace
 
-size_t WriteExchangeWorkload(const std::filesystem::path& path, size_t figureLines,
-                             unsigned seed) {
+size_t WriteExchangeWorkload(const std::filesystem::path& path, size_t figureLines, unsigned seed) {
   std::mt19937 random(seed);
   std::uniform_real_distribution<double> jitter(0.0, 1000.0);
   std::string out = kHeader;
@@ -59,8 +58,8 @@ size_t WriteExchangeWorkload(const std::filesystem::path& path, size_t figureLin
         break;
       default:
         out += "lc10 " + std::to_string(random() & 0xFFFFFF) + "\r\nsl " + Number(x) + " " +
-               Number(y) + " " + Number(x + 500) + " " + Number(y) + " " + Number(x + 500) +
-               " " + Number(y + 500) + "\r\n";
+               Number(y) + " " + Number(x + 500) + " " + Number(y) + " " + Number(x + 500) + " " +
+               Number(y + 500) + "\r\n";
         break;
     }
     ++written;

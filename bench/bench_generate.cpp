@@ -35,7 +35,11 @@ struct Scene {
   Scene() {
     zf61::bench::FillRooms(store, kSegments);
     nav = std::make_unique<zf61::ViewNavigator>(
-        store, [] { return zf61::PaintBoxSize{kWidth, kHeight}; }, nullptr);
+        store,
+        [] {
+          return zf61::PaintBoxSize{kWidth, kHeight};
+        },
+        nullptr);
     nav->FitWithoutRedraw();
     renderer = std::make_unique<zf61::EntityRenderer>(store, pictures, esc);
     tracer = std::make_unique<zf61::RegionTracer>(store, att);

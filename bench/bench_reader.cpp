@@ -37,10 +37,14 @@ long ProcStatusKb(const char* field) {
   return 0;
 }
 
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+void ResetPeakMemory() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 template <typename T>
-size_t Bytes(const std::vector<T>& v) { return v.size() * sizeof(T); }
+size_t Bytes(const std::vector<T>& v) {
+  return v.size() * sizeof(T);
+}
 
 size_t RecordBytes(const zf61::DrawingStore& s) {
   size_t total = Bytes(s.lines) + Bytes(s.circles) + Bytes(s.arcs) + Bytes(s.texts) +

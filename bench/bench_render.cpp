@@ -31,7 +31,12 @@ void RenderBenchmark(benchmark::State& state, bool zoomed) {
   const zf61::DrawingStore& store = Drawing(static_cast<size_t>(state.range(0)));
   zf61::TgraAttribute att;
   zf61::QtCanvas canvas(kWidth, kHeight);
-  zf61::ViewNavigator nav(store, [] { return zf61::PaintBoxSize{kWidth, kHeight}; }, nullptr);
+  zf61::ViewNavigator nav(
+      store,
+      [] {
+        return zf61::PaintBoxSize{kWidth, kHeight};
+      },
+      nullptr);
   nav.FitWithoutRedraw();
   // Twice the scale about the lower-left quarter's centre: a quarter of the drawing is shown.
   if (zoomed) nav.ZoomAt(kWidth / 4.0, kHeight * 3 / 4.0, 2.0);
@@ -45,12 +50,17 @@ void RenderBenchmark(benchmark::State& state, bool zoomed) {
   }
   double figures = static_cast<double>(store.figureCount());
   state.counters["figures"] = figures;
-  state.counters["us_per_1000_figures"] = benchmark::Counter(
-      figures / 1000.0, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["us_per_1000_figures"] =
+      benchmark::Counter(figures / 1000.0, benchmark::Counter::kIsIterationInvariantRate |
+                                               benchmark::Counter::kInvert);
 }
 
-void BM_DrawAllFitted(benchmark::State& state) { RenderBenchmark(state, false); }
-void BM_DrawAllZoomed(benchmark::State& state) { RenderBenchmark(state, true); }
+void BM_DrawAllFitted(benchmark::State& state) {
+  RenderBenchmark(state, false);
+}
+void BM_DrawAllZoomed(benchmark::State& state) {
+  RenderBenchmark(state, true);
+}
 
 BENCHMARK(BM_DrawAllFitted)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawAllZoomed)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -32,12 +32,24 @@ void Trace(benchmark::State& state, zf61::TraceMethod method) {
   state.counters["segments"] = static_cast<double>(store.lines.size() + store.arcs.size());
 }
 
-void BM_TraceIndexed(benchmark::State& state) { Trace(state, zf61::TraceMethod::Indexed); }
-void BM_TraceReference(benchmark::State& state) { Trace(state, zf61::TraceMethod::Reference); }
+void BM_TraceIndexed(benchmark::State& state) {
+  Trace(state, zf61::TraceMethod::Indexed);
+}
+void BM_TraceReference(benchmark::State& state) {
+  Trace(state, zf61::TraceMethod::Reference);
+}
 
-BENCHMARK(BM_TraceIndexed)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)
+BENCHMARK(BM_TraceIndexed)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TraceReference)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_TraceReference)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
 }  // namespace

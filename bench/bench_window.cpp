@@ -25,9 +25,9 @@ std::filesystem::path ProgramFolder() {
 }
 
 std::unique_ptr<zf61::TForm1> StartForm() {
-  auto form = std::make_unique<zf61::TForm1>(ProgramFolder() / "zf61",
-                                             std::make_unique<zf61::QtDialogs>(),
-                                             std::make_unique<zf61::NoEscKey>());
+  auto form =
+      std::make_unique<zf61::TForm1>(ProgramFolder() / "zf61", std::make_unique<zf61::QtDialogs>(),
+                                     std::make_unique<zf61::NoEscKey>());
   form->resize(1280, 800);
   form->show();
   while (!form->hasBackBuffer()) QApplication::processEvents();
@@ -53,8 +53,8 @@ void BM_WheelNotch(benchmark::State& state) {
   QPoint at(box->width() / 3, box->height() / 3);
   bool in = true;
   for (auto _ : state) {
-    QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, in ? -120 : 120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, in ? -120 : 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(box, &wheel);
     in = !in;
   }

@@ -25,7 +25,9 @@ class TinyPictures final : public zf61::PictureSource {
   }
 };
 
-double Scale(uint8_t b) { return b == 0 ? 1e-300 : (b == 255 ? 1e300 : b / 16.0); }
+double Scale(uint8_t b) {
+  return b == 0 ? 1e-300 : (b == 255 ? 1e300 : b / 16.0);
+}
 
 }  // namespace
 

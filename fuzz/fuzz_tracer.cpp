@@ -11,7 +11,9 @@ namespace {
 
 constexpr double kNudges[] = {0.0, 0.9e-8, -0.9e-8, 1.1e-8, 0.0, 0.0, 0.0, 0.0};
 
-double Coordinate(uint8_t b) { return (b & 3) * 10.0 + kNudges[(b >> 2) & 7]; }
+double Coordinate(uint8_t b) {
+  return (b & 3) * 10.0 + kNudges[(b >> 2) & 7];
+}
 
 }  // namespace
 

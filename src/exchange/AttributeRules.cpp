@@ -22,7 +22,9 @@ int32_t HexDigitAt(std::string_view f0, size_t position) {
 
 // A scale of 0, below 0 or not finite would make every coordinate of its group infinite or
 // flip it, since every coordinate is divided by it; such a scale reads as 1.
-double UsableScale(double scale) { return (std::isfinite(scale) && scale > 0.0) ? scale : 1.0; }
+double UsableScale(double scale) {
+  return (std::isfinite(scale) && scale > 0.0) ? scale : 1.0;
+}
 
 void ReadGroupScales(DrawingSettings& s, const Fields& f) {
   for (int g = 0; g < kGroupCount; ++g) s.groupScale[g] = UsableScale(ParseFloat(f[g + 1]));

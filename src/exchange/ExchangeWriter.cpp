@@ -18,7 +18,9 @@ constexpr double kMinimumPictureWidth = 1e-10;
 constexpr size_t kCopyBlockBytes = 2048;
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool EndsWithQuote(const std::string& line) { return !line.empty() && line.back() == '"'; }
+bool EndsWithQuote(const std::string& line) {
+  return !line.empty() && line.back() == '"';
+}
 
 std::string JoinOutputLines(const std::vector<std::string>& lines) {
   std::string content;
@@ -68,8 +70,8 @@ std::string_view TextKeyOfVariant(int32_t variant) {
   return kKeys[variant];
 }
 
-void addTextRecord(DrawingStore& store, int32_t variant, std::string_view data, double x,
-                   double y, double dirX, double dirY) {
+void addTextRecord(DrawingStore& store, int32_t variant, std::string_view data, double x, double y,
+                   double dirX, double dirY) {
   if (std::fabs(dirX) <= kDirectionTolerance && std::fabs(dirY) <= kDirectionTolerance) return;
   if (StripBlanks(data).empty()) return;
   std::string keyLine(TextKeyOfVariant(variant));
@@ -82,8 +84,7 @@ void addTextRecord(DrawingStore& store, int32_t variant, std::string_view data, 
   store.appendOutputLine(data);
 }
 
-bool writeExchangeFile(const DrawingStore& store, const std::filesystem::path& path,
-                       FileOps& ops) {
+bool writeExchangeFile(const DrawingStore& store, const std::filesystem::path& path, FileOps& ops) {
   if (WriteFileAtomically(path, JoinOutputLines(store.outputLines), ops)) return true;
   // Jw_cad must not apply the file it wrote itself as if it were our answer.
   ops.remove(path);
@@ -115,8 +116,7 @@ void handBackPicture(DrawingStore& store, const std::filesystem::path& target,
   if (!(placement.pictureWidth > kMinimumPictureWidth)) return;
   // The placement is in paper millimetres (every coordinate divided by its group's scale);
   // Jw_cad reads a record in those units only after a "bz" line.
-  if (!store.settings.bzFlag &&
-      (store.outputLines.empty() || store.outputLines.front() != "bz")) {
+  if (!store.settings.bzFlag && (store.outputLines.empty() || store.outputLines.front() != "bz")) {
     store.outputLines.insert(store.outputLines.begin(), "bz");
   }
   std::string data = "^@BM";

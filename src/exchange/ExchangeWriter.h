@@ -24,8 +24,8 @@ std::string_view TextKeyOfVariant(int32_t variant);
 // Appends a text record as two output lines (the key line ending in a double-quote character,
 // then the data) that the writer joins into one. Adds nothing for a direction of length zero or
 // for data made only of blanks and control bytes.
-void addTextRecord(DrawingStore& store, int32_t variant, std::string_view data, double x,
-                   double y, double dirX, double dirY);
+void addTextRecord(DrawingStore& store, int32_t variant, std::string_view data, double x, double y,
+                   double dirX, double dirY);
 
 // Writes the output lines (or "hq" when there are none) with CR LF line ends. On any failure
 // there is neither an exchange file nor a temporary file afterwards, so Jw_cad applies nothing.
@@ -36,8 +36,7 @@ bool writeExchangeFile(const DrawingStore& store, const std::filesystem::path& p
 // copy succeeded, then gives it the source's last-write time (a failure there is ignored).
 // False when the copy failed; `destination` is then as it was.
 bool copyFileKeepingTime(const std::filesystem::path& source,
-                         const std::filesystem::path& destination,
-                         FileOps& ops = SystemFileOps());
+                         const std::filesystem::path& destination, FileOps& ops = SystemFileOps());
 
 // On OK: copies the temporary picture to the target and adds the picture record
 // "^@BM<path>,<width>" at the placement. `targetText` is the target path as Jw_cad will read it

@@ -16,7 +16,9 @@ struct Fields {
   // Index of the last field opened plus one; a blank after the last field opens an empty one.
   int count = 0;
 
-  std::string_view operator[](int i) const { return i < kMaxFields ? field[i] : std::string_view(); }
+  std::string_view operator[](int i) const {
+    return i < kMaxFields ? field[i] : std::string_view();
+  }
   // True when the line carries nothing: an empty first field and no other.
   bool empty() const { return count <= 1 && field[0].empty(); }
 };

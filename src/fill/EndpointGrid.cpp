@@ -8,15 +8,19 @@
 namespace zf61 {
 namespace {
 
-constexpr double kCellsPerUnit = 16777216.0;  // 2^24
+constexpr double kCellsPerUnit = 16777216.0;    // 2^24
 constexpr double kExactBeyond = 68719476736.0;  // 2^36
 // Relative reach added to the tolerance so that rounding in v - reach and v + reach can never
 // leave out a cell.
 constexpr double kRoundingReach = 1.0 / 1125899906842624.0;  // 2^-50
 
-bool UsesCells(double v) { return std::fabs(v) < kExactBeyond; }
+bool UsesCells(double v) {
+  return std::fabs(v) < kExactBeyond;
+}
 
-int64_t CellOf(double v) { return static_cast<int64_t>(std::floor(v * kCellsPerUnit)); }
+int64_t CellOf(double v) {
+  return static_cast<int64_t>(std::floor(v * kCellsPerUnit));
+}
 
 }  // namespace
 
@@ -90,7 +94,8 @@ EndpointGrid::EndpointGrid(const std::vector<TraceSegment>& segments) {
     if (!lastOfGroup) continue;
     uint64_t slot = keyed[i].hash & mask_;
     while (slots_[slot].range.begin != slots_[slot].range.end) slot = (slot + 1) & mask_;
-    slots_[slot] = Slot{keyed[i].key, {static_cast<uint32_t>(groupStart), static_cast<uint32_t>(i + 1)}};
+    slots_[slot] =
+        Slot{keyed[i].key, {static_cast<uint32_t>(groupStart), static_cast<uint32_t>(i + 1)}};
     groupStart = i + 1;
   }
 }

@@ -44,8 +44,8 @@ namespace {
 // are held at its limits instead of overflowing the conversion.
 float ToFloat(double v) {
   if (std::isnan(v)) return 0.0f;
-  return static_cast<float>(std::clamp(v, -static_cast<double>(FLT_MAX),
-                                       static_cast<double>(FLT_MAX)));
+  return static_cast<float>(
+      std::clamp(v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
 }
 
 }  // namespace
@@ -76,7 +76,8 @@ void FillPainter::FillRegions(const std::vector<ClosedRegion>& regions, Colour c
   for (size_t i = 0; i < regions.size(); ++i) {
     if (i > 0) StartPathFigure();
     const std::vector<PointD>& p = regions[i].points;
-    for (size_t j = 0; j + 1 < p.size(); ++j) AddPathSegment(p[j].x, p[j].y, p[j + 1].x, p[j + 1].y);
+    for (size_t j = 0; j + 1 < p.size(); ++j)
+      AddPathSegment(p[j].x, p[j].y, p[j + 1].x, p[j + 1].y);
     ClosePathFigure();
   }
   FillPathWithColour(colour, opacity);

@@ -23,7 +23,8 @@ class IndexedSearch final : public CandidateSearch {
       if ((open_[ref.segment] && !firstExtension) || (best >= 0 && ref.segment > best)) return;
       const TraceSegment& s = segments_[ref.segment];
       if (s.state != SegmentState::Free) return;
-      bool meets = ref.atEnd ? SamePoint(x, y, s.endX, s.endY) : SamePoint(x, y, s.startX, s.startY);
+      bool meets =
+          ref.atEnd ? SamePoint(x, y, s.endX, s.endY) : SamePoint(x, y, s.startX, s.startY);
       if (!meets) return;
       // The lowest index wins; for one segment its start (forward) wins over its end.
       if (best < 0 || ref.segment < best || (ref.segment == best && !ref.atEnd)) {
@@ -84,7 +85,8 @@ class IndexedSearch final : public CandidateSearch {
         grid_.forEachNear(x, y, [&](EndRef ref) {
           if (ref.segment == gone || open_[ref.segment]) return;
           const TraceSegment& o = segments_[ref.segment];
-          bool meets = ref.atEnd ? SamePoint(x, y, o.endX, o.endY) : SamePoint(x, y, o.startX, o.startY);
+          bool meets =
+              ref.atEnd ? SamePoint(x, y, o.endX, o.endY) : SamePoint(x, y, o.startX, o.startY);
           if (!meets) return;
           if (--meeting[2 * ref.segment + (ref.atEnd ? 1 : 0)] == 0) {
             open_[ref.segment] = true;

@@ -64,8 +64,8 @@ void RegionTracer::AddCircles() {
     region.points.reserve(static_cast<size_t>(divisions_) + 1);
     double a = 0.0;
     for (int i = 0; i <= divisions_; ++i) {
-      region.points.push_back({(std::cos(a) * c.radius + c.centreX) / d,
-                               (std::sin(a) * c.radius + c.centreY) / d});
+      region.points.push_back(
+          {(std::cos(a) * c.radius + c.centreX) / d, (std::sin(a) * c.radius + c.centreY) / d});
       a += 2.0 * kPi / divisions_;
     }
     regions_.push_back(std::move(region));
@@ -109,9 +109,8 @@ void RegionTracer::CollectSegments(std::vector<TraceSegment>& segments) {
 }
 
 void RegionTracer::TraceChains(std::vector<TraceSegment>& segments, TraceMethod method) {
-  std::unique_ptr<CandidateSearch> search = method == TraceMethod::Reference
-                                                ? MakeLinearSearch(segments)
-                                                : MakeIndexedSearch(segments);
+  std::unique_ptr<CandidateSearch> search =
+      method == TraceMethod::Reference ? MakeLinearSearch(segments) : MakeIndexedSearch(segments);
   std::vector<ChainLink> chain;
   std::vector<int32_t> touched;  // segments whose state this start changed
   for (size_t k = 0; k < segments.size(); ++k) {

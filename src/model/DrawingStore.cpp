@@ -75,18 +75,30 @@ Figure& DrawingStore::appendTo(std::vector<Figure>& list, FigureKind kind) {
   return figure;
 }
 
-LineFigure& DrawingStore::appendLine() { return appendTo(lines, FigureKind::Line); }
-CircleFigure& DrawingStore::appendCircle() { return appendTo(circles, FigureKind::Circle); }
-ArcFigure& DrawingStore::appendArc() { return appendTo(arcs, FigureKind::Arc); }
-TextFigure& DrawingStore::appendText() { return appendTo(texts, FigureKind::Text); }
-PointFigure& DrawingStore::appendPoint() { return appendTo(points, FigureKind::Point); }
+LineFigure& DrawingStore::appendLine() {
+  return appendTo(lines, FigureKind::Line);
+}
+CircleFigure& DrawingStore::appendCircle() {
+  return appendTo(circles, FigureKind::Circle);
+}
+ArcFigure& DrawingStore::appendArc() {
+  return appendTo(arcs, FigureKind::Arc);
+}
+TextFigure& DrawingStore::appendText() {
+  return appendTo(texts, FigureKind::Text);
+}
+PointFigure& DrawingStore::appendPoint() {
+  return appendTo(points, FigureKind::Point);
+}
 ExtendedPointFigure& DrawingStore::appendExtendedPoint() {
   return appendTo(extendedPoints, FigureKind::ExtendedPoint);
 }
 LineWithTextFigure& DrawingStore::appendLineWithText() {
   return appendTo(linesWithText, FigureKind::LineWithText);
 }
-BlockFigure& DrawingStore::appendBlock() { return appendTo(blocks, FigureKind::Block); }
+BlockFigure& DrawingStore::appendBlock() {
+  return appendTo(blocks, FigureKind::Block);
+}
 SolidLineFigure& DrawingStore::appendSolidLine() {
   return appendTo(solidLines, FigureKind::SolidLine);
 }
@@ -110,18 +122,30 @@ const std::vector<SolidCurveFigure>& DrawingStore::solidCurves(FigureKind code) 
 
 size_t DrawingStore::countOfKind(FigureKind kind) const {
   switch (kind) {
-    case FigureKind::Line: return lines.size();
-    case FigureKind::Circle: return circles.size();
-    case FigureKind::Arc: return arcs.size();
-    case FigureKind::Text: return texts.size();
-    case FigureKind::Point: return points.size();
-    case FigureKind::ExtendedPoint: return extendedPoints.size();
-    case FigureKind::LineWithText: return linesWithText.size();
-    case FigureKind::Block: return blocks.size();
-    case FigureKind::SolidLine: return solidLines.size();
-    case FigureKind::SolidTriangle: return solidTriangles.size();
-    case FigureKind::SolidQuad: return solidQuads.size();
-    default: return solidCurves(kind).size();
+    case FigureKind::Line:
+      return lines.size();
+    case FigureKind::Circle:
+      return circles.size();
+    case FigureKind::Arc:
+      return arcs.size();
+    case FigureKind::Text:
+      return texts.size();
+    case FigureKind::Point:
+      return points.size();
+    case FigureKind::ExtendedPoint:
+      return extendedPoints.size();
+    case FigureKind::LineWithText:
+      return linesWithText.size();
+    case FigureKind::Block:
+      return blocks.size();
+    case FigureKind::SolidLine:
+      return solidLines.size();
+    case FigureKind::SolidTriangle:
+      return solidTriangles.size();
+    case FigureKind::SolidQuad:
+      return solidQuads.size();
+    default:
+      return solidCurves(kind).size();
   }
 }
 

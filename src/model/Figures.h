@@ -124,7 +124,7 @@ struct SolidCurveFigure {
   FigureHeader header;
   int32_t solidRgb = 0;
   double centreX = 0, centreY = 0, radius = 0, flatness = 0, tilt = 0, start = 0, sweep = 0;
-  int32_t parameter8Int = 0;       // codes 12 and 13
+  int32_t parameter8Int = 0;      // codes 12 and 13
   double parameter8Length = 0.0;  // codes 14 and 15, scaled like a coordinate
 };
 

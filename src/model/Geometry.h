@@ -18,7 +18,9 @@ struct PointD {
 };
 
 // Degrees to radians, dividing first so that the result matches the drawing code bit for bit.
-inline double DegToRad(double degrees) { return degrees / 180.0 * kPi; }
+inline double DegToRad(double degrees) {
+  return degrees / 180.0 * kPi;
+}
 
 double Distance(double x1, double y1, double x2, double y2);
 
@@ -37,8 +39,7 @@ double RotateY(double x, double y, double cx, double cy, double thetaRad);
 // Point of a tilted ellipse at parameter angle phi (the angle before flattening).
 PointD EllipsePointRad(double cx, double cy, double r, double flatness, double tiltRad,
                        double phiRad);
-PointD EllipsePoint(double cx, double cy, double r, double flatness, double tiltDeg,
-                    double phiDeg);
+PointD EllipsePoint(double cx, double cy, double r, double flatness, double tiltDeg, double phiDeg);
 
 bool SamePoint(double x1, double y1, double x2, double y2);
 

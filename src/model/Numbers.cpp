@@ -9,7 +9,9 @@
 namespace zf61 {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -154,8 +156,8 @@ std::string FormatFixed(int digits, double value) {
   if (digits < 0) digits = 0;
   if (digits > 60) digits = 60;
   char buffer[400];
-  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::fixed, digits);
+  auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, digits);
   if (error != std::errc()) return "0";
   return std::string(buffer, end);
 }

@@ -70,7 +70,9 @@ void SetDashFactors(LineTypeEntry& entry, std::initializer_list<double> factors)
   for (double f : factors) entry.pieces[entry.pieceCount++] = f * kDashUnit;
 }
 
-char HexDigit(int v) { return "0123456789ABCDEF"[v & 15]; }
+char HexDigit(int v) {
+  return "0123456789ABCDEF"[v & 15];
+}
 
 }  // namespace
 
@@ -110,8 +112,7 @@ void TgraAttribute::SetBackground(int index) {
 void TgraAttribute::RecomputeColours() {
   for (PenEntry& pen : pens_) pen.colour = defaultLineColour_;
   for (const PenColours& entry : kPenColours) {
-    pens_[PenIndex(entry.number)].colour =
-        backgroundIndex_ == 1 ? entry.onBlack : entry.onWhite;
+    pens_[PenIndex(entry.number)].colour = backgroundIndex_ == 1 ? entry.onBlack : entry.onWhite;
   }
 }
 

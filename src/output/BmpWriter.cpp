@@ -42,7 +42,8 @@ void PutRow(std::string& out, const IndexedImage& image, int32_t y, int bits, ui
     for (int32_t x = 0; x < image.width; x += perByte) {
       uint32_t byte = 0;
       for (int k = 0; k < perByte; ++k) {
-        uint32_t index = x + k < image.width ? image.indices[first + static_cast<size_t>(x + k)] : 0;
+        uint32_t index =
+            x + k < image.width ? image.indices[first + static_cast<size_t>(x + k)] : 0;
         byte |= index << (8 - bits * (k + 1));  // the leftmost pixel in the high bits
       }
       out.push_back(static_cast<char>(byte));

@@ -84,11 +84,16 @@ class NearestCache {
 
 int BitsPerPixel(ColourDepth depth) {
   switch (depth) {
-    case ColourDepth::Bits1: return 1;
-    case ColourDepth::Bits4: return 4;
-    case ColourDepth::Bits8: return 8;
-    case ColourDepth::Bits24: return 24;
-    default: return 32;
+    case ColourDepth::Bits1:
+      return 1;
+    case ColourDepth::Bits4:
+      return 4;
+    case ColourDepth::Bits8:
+      return 8;
+    case ColourDepth::Bits24:
+      return 24;
+    default:
+      return 32;
   }
 }
 
@@ -98,10 +103,14 @@ const std::vector<uint32_t>& PaletteOf(ColourDepth depth) {
   static const std::vector<uint32_t> kHalftone = MakeHalftone();
   static const std::vector<uint32_t> kNone;
   switch (depth) {
-    case ColourDepth::Bits1: return kTwo;
-    case ColourDepth::Bits4: return kSixteenColours;
-    case ColourDepth::Bits8: return kHalftone;
-    default: return kNone;
+    case ColourDepth::Bits1:
+      return kTwo;
+    case ColourDepth::Bits4:
+      return kSixteenColours;
+    case ColourDepth::Bits8:
+      return kHalftone;
+    default:
+      return kNone;
   }
 }
 

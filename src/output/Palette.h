@@ -22,8 +22,8 @@ struct IndexedImage {
   int32_t width = 0;
   int32_t height = 0;
   ColourDepth depth = ColourDepth::Bits32;
-  std::vector<uint8_t> indices;   // 1, 4 and 8 bits
-  std::vector<uint32_t> pixels;   // 24 and 32 bits (0xFFRRGGBB)
+  std::vector<uint8_t> indices;  // 1, 4 and 8 bits
+  std::vector<uint32_t> pixels;  // 24 and 32 bits (0xFFRRGGBB)
 };
 
 IndexedImage ConvertToDepth(const RasterImage& image, ColourDepth depth);

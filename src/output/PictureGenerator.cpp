@@ -45,8 +45,7 @@ bool PictureGenerator::SavePicture(Canvas& canvas, ColourDepth depth,
 }
 
 GenerationResult PictureGenerator::generatePicture(const PictureControls& controls,
-                                                   std::string_view drawingFileName,
-                                                   Canvas& canvas,
+                                                   std::string_view drawingFileName, Canvas& canvas,
                                                    const std::filesystem::path& tempPicture) {
   GenerationResult result;
   int opacity = std::clamp(ParseInt(controls.edit2), 0, kMaxOpacity);

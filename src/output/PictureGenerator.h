@@ -18,9 +18,9 @@ inline constexpr int kMaxOpacity = 255;
 
 // The values of the window's controls, as the user typed them.
 struct PictureControls {
-  std::string edit1;  // picture file name (UTF-8)
-  std::string edit2;  // opacity
-  std::string edit3;  // arc division count
+  std::string edit1;           // picture file name (UTF-8)
+  std::string edit2;           // opacity
+  std::string edit3;           // arc division count
   Colour fillColour = kBlack;  // Label1
   int depthIndex = 4;          // ComboBox1
 };

@@ -34,7 +34,8 @@ std::string UnicodeToCp932(const QString& text) {
   // ICU substitutes 0xFC 0xFC, a real code point of the user area; a "?" is what Windows writes.
   std::string result;
   for (uint codePoint : text.toUcs4()) {
-    std::string one = EncodeOrNothing(QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1), failed);
+    std::string one = EncodeOrNothing(
+        QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1), failed);
     result += failed ? std::string("?") : one;
   }
   return result;

@@ -11,10 +11,10 @@
 #include "view/PictureSource.h"
 
 #if defined(ZF61_HAVE_METAFILES)
-#include <QSvgRenderer>
 #include <emf2svg.h>
 #include <libwmf/api.h>
 #include <libwmf/svg.h>
+#include <QSvgRenderer>
 #endif
 
 namespace zf61 {

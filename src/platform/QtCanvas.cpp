@@ -44,16 +44,22 @@ std::vector<QPointF> ClipPolygon(std::vector<QPointF> points, double x0, double 
       return QPointF(a.x() + t * (b.x() - a.x()), y);
     };
   };
-  points = clipEdge(points, [x0](const QPointF& p) { return p.x() >= x0; }, atX(x0));
-  points = clipEdge(points, [x1](const QPointF& p) { return p.x() <= x1; }, atX(x1));
-  points = clipEdge(points, [y0](const QPointF& p) { return p.y() >= y0; }, atY(y0));
-  points = clipEdge(points, [y1](const QPointF& p) { return p.y() <= y1; }, atY(y1));
+  points = clipEdge(
+      points, [x0](const QPointF& p) { return p.x() >= x0; }, atX(x0));
+  points = clipEdge(
+      points, [x1](const QPointF& p) { return p.x() <= x1; }, atX(x1));
+  points = clipEdge(
+      points, [y0](const QPointF& p) { return p.y() >= y0; }, atY(y0));
+  points = clipEdge(
+      points, [y1](const QPointF& p) { return p.y() <= y1; }, atY(y1));
   return points;
 }
 
 }  // namespace
 
-QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(Colour c) {
+  return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 
 uint32_t ToRgb32(Colour c) {
   return 0xFF000000u | (static_cast<uint32_t>(RedOf(c)) << 16) |
@@ -66,7 +72,9 @@ QtCanvas::QtCanvas(int32_t width, int32_t height)
   beginPainter();
 }
 
-QtCanvas::~QtCanvas() { painter_->end(); }
+QtCanvas::~QtCanvas() {
+  painter_->end();
+}
 
 void QtCanvas::beginPainter() {
   painter_ = std::make_unique<QPainter>(&image_);
@@ -88,9 +96,8 @@ void QtCanvas::applyPen() {
     pen.setJoinStyle(Qt::RoundJoin);
   }
   painter_->setPen(pen);
-  painter_->setCompositionMode(penMode_ == PenMode::Xor
-                                   ? QPainter::RasterOp_SourceXorDestination
-                                   : QPainter::CompositionMode_SourceOver);
+  painter_->setCompositionMode(penMode_ == PenMode::Xor ? QPainter::RasterOp_SourceXorDestination
+                                                        : QPainter::CompositionMode_SourceOver);
 }
 
 void QtCanvas::setPen(Colour colour, int32_t width) {
@@ -158,7 +165,8 @@ void QtCanvas::lineTo(int32_t x, int32_t y) {
 void QtCanvas::setPixel(int32_t x, int32_t y, Colour colour) {
   if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
   // The painter draws straight into the image's memory, so the pixel can be written there.
-  auto* row = reinterpret_cast<uint32_t*>(image_.bits() + static_cast<qsizetype>(y) * image_.bytesPerLine());
+  auto* row = reinterpret_cast<uint32_t*>(image_.bits() +
+                                          static_cast<qsizetype>(y) * image_.bytesPerLine());
   row[x] = ToRgb32(colour);
 }
 
@@ -189,8 +197,7 @@ void QtCanvas::polygon(const std::vector<PixelPoint>& points) {
   painter_->drawPolygon(corners.data(), static_cast<int>(corners.size()), Qt::OddEvenFill);
 }
 
-void QtCanvas::fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures,
-                               uint32_t argb) {
+void QtCanvas::fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures, uint32_t argb) {
   QPainterPath path;
   path.setFillRule(Qt::OddEvenFill);
   for (const auto& figure : figures) {
@@ -256,7 +263,8 @@ void QtCanvas::writePixels(const RasterImage& image) {
   int w = std::min(image.width, static_cast<int32_t>(image_.width()));
   int h = std::min(image.height, static_cast<int32_t>(image_.height()));
   for (int y = 0; y < h; ++y) {
-    auto* row = reinterpret_cast<uint32_t*>(image_.bits() + static_cast<qsizetype>(y) * image_.bytesPerLine());
+    auto* row = reinterpret_cast<uint32_t*>(image_.bits() +
+                                            static_cast<qsizetype>(y) * image_.bytesPerLine());
     const uint32_t* src = image.pixels.data() + static_cast<size_t>(y) * image.width;
     for (int x = 0; x < w; ++x) row[x] = 0xFF000000u | src[x];
   }

@@ -29,8 +29,7 @@ class QtCanvas final : public Canvas {
   void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
   void polyline(const std::vector<PixelPoint>& points) override;
   void polygon(const std::vector<PixelPoint>& points) override;
-  void fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures,
-                       uint32_t argb) override;
+  void fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures, uint32_t argb) override;
   void drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
                  int32_t bottom) override;
   RasterImage readPixels() const override;

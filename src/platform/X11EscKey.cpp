@@ -33,8 +33,8 @@ class X11EscKey final : public EscKey {
 
 std::unique_ptr<EscKey> MakePlatformEscKey() {
 #if defined(ZF61_HAVE_X11)
-  if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                          : nullptr) {
+  if (auto* x11 =
+          qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
     if (Display* display = x11->display()) return std::make_unique<X11EscKey>(display);
   }
 #endif

@@ -21,10 +21,10 @@ struct Settings {
   int32_t width = kMinWindowWidth;
   int32_t height = 475;
   Colour fillColour = kWhite;
-  std::string pictureFileName;  // Edit1, Shift-JIS as stored
-  std::string opacity = "128";  // Edit2 as typed
-  int32_t background = 0;       // 0 white, 1 black
-  std::string arcDivisions = "24";  // Edit3 as typed
+  std::string pictureFileName;           // Edit1, Shift-JIS as stored
+  std::string opacity = "128";           // Edit2 as typed
+  int32_t background = 0;                // 0 white, 1 black
+  std::string arcDivisions = "24";       // Edit3 as typed
   int32_t colourDepth = kLastDepthItem;  // ComboBox1 item
 };
 

@@ -47,7 +47,9 @@ TForm1::TForm1(std::filesystem::path programFile, std::unique_ptr<Dialogs> dialo
   canvas_ = std::make_unique<QtCanvas>(1, 1);
   navigator_ = std::make_unique<ViewNavigator>(
       store_,
-      [this] { return PaintBoxSize{paintBox_->width(), paintBox_->height()}; },
+      [this] {
+        return PaintBoxSize{paintBox_->width(), paintBox_->height()};
+      },
       [this] { RedrawView(); });
   renderer_ = std::make_unique<EntityRenderer>(store_, pictures_, *esc_);
   tracer_ = std::make_unique<RegionTracer>(store_, att_);
@@ -58,9 +60,13 @@ TForm1::TForm1(std::filesystem::path programFile, std::unique_ptr<Dialogs> dialo
   qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+}
 
-QWidget* TForm1::paintBox() const { return paintBox_; }
+QWidget* TForm1::paintBox() const {
+  return paintBox_;
+}
 
 void TForm1::BuildControls() {
   auto* outer = new QVBoxLayout(this);

@@ -20,7 +20,9 @@ namespace {
 
 constexpr const char* kExchangeFileName = "JWC_TEMP.TXT";
 
-std::string Utf8(const QString& text) { return text.toStdString(); }
+std::string Utf8(const QString& text) {
+  return text.toStdString();
+}
 
 }  // namespace
 
@@ -107,7 +109,9 @@ void TForm1::Button1Click() {
   close();
 }
 
-void TForm1::Button2Click() { close(); }
+void TForm1::Button2Click() {
+  close();
+}
 
 void TForm1::Button3Click() {
   button3_->setEnabled(false);

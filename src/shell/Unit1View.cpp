@@ -28,7 +28,9 @@ constexpr int kWheelNotch = 120;
 
 }  // namespace
 
-void TForm1::Present() { paintBox_->present(); }
+void TForm1::Present() {
+  paintBox_->present();
+}
 
 void TForm1::RedrawView() {
   if (!ready_) return;

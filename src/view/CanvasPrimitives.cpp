@@ -7,7 +7,9 @@
 namespace zf61 {
 namespace {
 
-BrushStyle BrushOf(int style) { return style == 1 ? BrushStyle::Solid : BrushStyle::Clear; }
+BrushStyle BrushOf(int style) {
+  return style == 1 ? BrushStyle::Solid : BrushStyle::Clear;
+}
 
 // Sides of at most this many pixels make a rectangle a line or nothing.
 constexpr int32_t kThinRectangle = 2;
@@ -27,9 +29,13 @@ void SetPen(Canvas& canvas, Colour colour, int /*style: always solid*/, int32_t 
   canvas.setPen(colour, width);
 }
 
-void SetBrush(Canvas& canvas, Colour colour, int style) { canvas.setBrush(colour, BrushOf(style)); }
+void SetBrush(Canvas& canvas, Colour colour, int style) {
+  canvas.setBrush(colour, BrushOf(style));
+}
 
-void SetXorMode(Canvas& canvas) { canvas.setPenMode(PenMode::Xor); }
+void SetXorMode(Canvas& canvas) {
+  canvas.setPenMode(PenMode::Xor);
+}
 
 void SegmentPx(Canvas& canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   canvas.moveTo(x1, y1);

@@ -34,6 +34,8 @@ struct DrawContext {
   CurveAngleCache curveAngles;
 };
 
-inline void ResetStrokeState(DrawContext& ctx) { ctx.stroke = StrokeState(); }
+inline void ResetStrokeState(DrawContext& ctx) {
+  ctx.stroke = StrokeState();
+}
 
 }  // namespace zf61

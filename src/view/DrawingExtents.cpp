@@ -26,7 +26,8 @@ bool FirstPoint(const DrawingStore& s, double& x, double& y, double& d) {
     return true;
   };
   if (!s.lines.empty()) return take(s.lines[0].x1, s.lines[0].y1, s.lines[0].header);
-  if (!s.circles.empty()) return take(s.circles[0].centreX, s.circles[0].centreY, s.circles[0].header);
+  if (!s.circles.empty())
+    return take(s.circles[0].centreX, s.circles[0].centreY, s.circles[0].header);
   if (!s.arcs.empty()) return take(s.arcs[0].centreX, s.arcs[0].centreY, s.arcs[0].header);
   if (!s.points.empty()) return take(s.points[0].x, s.points[0].y, s.points[0].header);
   if (!s.extendedPoints.empty()) {
@@ -37,11 +38,13 @@ bool FirstPoint(const DrawingStore& s, double& x, double& y, double& d) {
     const LineFigure& l = s.linesWithText[0].line;
     return take(l.x1, l.y1, s.linesWithText[0].header);
   }
-  if (!s.solidLines.empty()) return take(s.solidLines[0].x1, s.solidLines[0].y1, s.solidLines[0].header);
+  if (!s.solidLines.empty())
+    return take(s.solidLines[0].x1, s.solidLines[0].y1, s.solidLines[0].header);
   if (!s.solidTriangles.empty()) {
     return take(s.solidTriangles[0].x1, s.solidTriangles[0].y1, s.solidTriangles[0].header);
   }
-  if (!s.solidQuads.empty()) return take(s.solidQuads[0].x1, s.solidQuads[0].y1, s.solidQuads[0].header);
+  if (!s.solidQuads.empty())
+    return take(s.solidQuads[0].x1, s.solidQuads[0].y1, s.solidQuads[0].header);
   for (const auto& list : s.solidCurveLists) {
     if (!list.empty()) return take(list[0].centreX, list[0].centreY, list[0].header);
   }

@@ -21,7 +21,9 @@ constexpr double kLineWidthUnitMm = 0.01;
 constexpr double kWholePictureTolerance = 1e-8;
 constexpr double kArcWholeTolerance = 1e-8;
 
-Colour RgbOf(int32_t solidRgb) { return static_cast<Colour>(solidRgb) & 0x00FFFFFFu; }
+Colour RgbOf(int32_t solidRgb) {
+  return static_cast<Colour>(solidRgb) & 0x00FFFFFFu;
+}
 
 }  // namespace
 
@@ -109,8 +111,8 @@ void EntityRenderer::DrawSolidTriangle(DrawContext& ctx, const SolidTriangleFigu
 void EntityRenderer::DrawSolidQuad(DrawContext& ctx, const SolidQuadFigure& f) {
   double d = store_.groupDivisor(f.header.group);
   ApplySolidPenAndBrush(ctx, f.header, f.solidRgb);
-  ctx.points = {{f.x1 / d, f.y1 / d}, {f.x2 / d, f.y2 / d}, {f.x3 / d, f.y3 / d},
-                {f.x4 / d, f.y4 / d}};
+  ctx.points = {
+      {f.x1 / d, f.y1 / d}, {f.x2 / d, f.y2 / d}, {f.x3 / d, f.y3 / d}, {f.x4 / d, f.y4 / d}};
   FillPointPolygon(ctx);
   ctx.points.clear();
 }

@@ -21,7 +21,9 @@ int32_t I16(std::string_view b, size_t at) {
   return static_cast<int16_t>(static_cast<uint16_t>(u(0) | (u(1) << 8)));
 }
 
-int32_t I32(std::string_view b, size_t at) { return static_cast<int32_t>(U32(b, at)); }
+int32_t I32(std::string_view b, size_t at) {
+  return static_cast<int32_t>(U32(b, at));
+}
 
 std::optional<MetafileSize> Positive(int64_t w, int64_t h) {
   if (w <= 0 || h <= 0 || w > INT32_MAX || h > INT32_MAX) return std::nullopt;

@@ -88,8 +88,8 @@ RasterImage StretchCopy(const RasterImage& source, int32_t sx0, int32_t sy0, int
     for (int32_t x = 0; x < width; ++x) {
       int64_t sx = sx0 + static_cast<int64_t>(std::floor((x + 0.5) * stepX));
       if (sx < 0 || sx >= source.width) continue;
-      out.pixels[static_cast<size_t>(y) * width + x] = source.at(static_cast<int32_t>(sx),
-                                                                 static_cast<int32_t>(sy));
+      out.pixels[static_cast<size_t>(y) * width + x] =
+          source.at(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
     }
   }
   return out;

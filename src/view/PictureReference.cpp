@@ -5,7 +5,9 @@
 
 namespace zf61 {
 
-bool IsPictureText(std::string_view text) { return text.substr(0, 4) == "^@BM"; }
+bool IsPictureText(std::string_view text) {
+  return text.substr(0, 4) == "^@BM";
+}
 
 std::optional<PictureReference> ParsePictureReference(std::string_view text) {
   if (!IsPictureText(text)) return std::nullopt;

@@ -23,7 +23,9 @@ bool AllBeyondOneEdge(const DrawContext& ctx) {
   return common != 0;
 }
 
-bool Near(double value, double target) { return std::fabs(value - target) <= kParameterTolerance; }
+bool Near(double value, double target) {
+  return std::fabs(value - target) <= kParameterTolerance;
+}
 
 void AppendArcPoints(DrawContext& ctx, double radius, double flatness, double tilt, double cx,
                      double cy, double start, double sweep) {
@@ -41,10 +43,10 @@ PointD TangentCrossing(const DrawContext& ctx, double start, double sweep, doubl
   const PointD& last = ctx.points.back();
   double a1 = start + tilt + kPi / 2;
   double a2 = start + sweep + tilt - kPi / 2;
-  Intersection cross = IntersectSegments(
-      first.x, first.y, first.x + kTangentLength * std::cos(a1),
-      first.y + kTangentLength * std::sin(a1), last.x, last.y,
-      last.x + kTangentLength * std::cos(a2), last.y + kTangentLength * std::sin(a2));
+  Intersection cross = IntersectSegments(first.x, first.y, first.x + kTangentLength * std::cos(a1),
+                                         first.y + kTangentLength * std::sin(a1), last.x, last.y,
+                                         last.x + kTangentLength * std::cos(a2),
+                                         last.y + kTangentLength * std::sin(a2));
   if (cross.code == IntersectCode::Parallel) return {cx, cy};
   return {cross.x, cross.y};
 }

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "view/CanvasPrimitives.h"
-#include "view/EllipseFrame.h"
 #include "view/Clipping.h"
+#include "view/EllipseFrame.h"
 #include "view/PointDrawing.h"
 
 namespace zf61 {
@@ -65,12 +65,10 @@ void WalkPattern(DrawContext& ctx, const Pattern& pattern, double sx, double sy,
 // Every chord of a curve lying beyond one edge of the view would be clipped away one by one
 // (leaving the pattern state as it is), so such a curve is skipped as a whole. The bound
 // r * (1 + |flatness|) holds every curve point; the small extra covers rounding.
-bool CurveBeyondOneEdge(const ViewRect& v, double radius, double flatness, double cx,
-                        double cy) {
+bool CurveBeyondOneEdge(const ViewRect& v, double radius, double flatness, double cx, double cy) {
   double reach = std::fabs(radius) * (1.0 + std::fabs(flatness));
   reach += reach * 1e-9 + 1e-300;
-  return cx + reach < v.Left || cx - reach > v.Right || cy + reach < v.Bottom ||
-         cy - reach > v.Top;
+  return cx + reach < v.Left || cx - reach > v.Right || cy + reach < v.Bottom || cy - reach > v.Top;
 }
 
 }  // namespace
@@ -100,8 +98,8 @@ void DrawClippedRect(DrawContext& ctx, double x1, double y1, double x2, double y
   }
 }
 
-void StrokeSegment(DrawContext& ctx, int layerIndex, int lineType, double x1, double y1,
-                   double x2, double y2) {
+void StrokeSegment(DrawContext& ctx, int layerIndex, int lineType, double x1, double y1, double x2,
+                   double y2) {
   double patternPixels = ctx.att.LineTypePatternLength(lineType) * ctx.view.Scale;
   if (ctx.att.LineTypePieceCount(lineType) == 0 || !(patternPixels > kSolidPatternPixels)) {
     DrawClippedLine(ctx, x1, y1, x2, y2);
@@ -126,9 +124,8 @@ void StrokeSegment(DrawContext& ctx, int layerIndex, int lineType, double x1, do
   st.lastEndY = y2;
 }
 
-void StrokeEllipseArc(DrawContext& ctx, int layerIndex, int lineType, double sweep,
-                      double start, double tilt, double flatness, double radius, double cx,
-                      double cy) {
+void StrokeEllipseArc(DrawContext& ctx, int layerIndex, int lineType, double sweep, double start,
+                      double tilt, double flatness, double radius, double cx, double cy) {
   if (CurveBeyondOneEdge(ctx.view, radius, flatness, cx, cy)) return;
   EllipseFrame frame(cx, cy, radius, flatness, tilt);
   const CurveAngles& angles = ctx.curveAngles.angles(start, sweep);

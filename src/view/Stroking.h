@@ -15,11 +15,10 @@ inline constexpr double kPatternContinuity = 1e-10;
 
 void DrawClippedLine(DrawContext& ctx, double x1, double y1, double x2, double y2);
 void DrawClippedRect(DrawContext& ctx, double x1, double y1, double x2, double y2);
-void StrokeSegment(DrawContext& ctx, int layerIndex, int lineType, double x1, double y1,
-                   double x2, double y2);
+void StrokeSegment(DrawContext& ctx, int layerIndex, int lineType, double x1, double y1, double x2,
+                   double y2);
 // Angles in radians; the sweep may be negative, which steps the other way.
-void StrokeEllipseArc(DrawContext& ctx, int layerIndex, int lineType, double sweep,
-                      double start, double tilt, double flatness, double radius, double cx,
-                      double cy);
+void StrokeEllipseArc(DrawContext& ctx, int layerIndex, int lineType, double sweep, double start,
+                      double tilt, double flatness, double radius, double cx, double cy);
 
 }  // namespace zf61

@@ -14,8 +14,7 @@ bool IsUsableView(const ViewWindow& v) {
          (v.PixelHeight <= 0 || v.Top > v.Bottom);
 }
 
-ViewNavigator::ViewNavigator(const DrawingStore& store,
-                             std::function<PaintBoxSize()> paintBoxSize,
+ViewNavigator::ViewNavigator(const DrawingStore& store, std::function<PaintBoxSize()> paintBoxSize,
                              std::function<void()> redraw)
     : store_(store), paintBoxSize_(std::move(paintBoxSize)), redraw_(std::move(redraw)) {}
 

@@ -64,9 +64,9 @@ TEST(ReaderRobustness, RandomBytes) {
 TEST(ReaderRobustness, MutatedRealLines) {
   std::vector<std::string> lines = SampleLines();
   ASSERT_FALSE(lines.empty());
-  const char* tokens[] = {" ",    "\"",   "=",    "\x82", "\x81\x40", "1e999", "nan", "-",
-                          "$FF",  "\t",   "0",    "pl",   "msg",      "#",     "sl",  "ci",
-                          "hs",   "\xFF", "\x00", "lg",   "ch",       "99999999999"};
+  const char* tokens[] = {" ",   "\"",   "=",    "\x82", "\x81\x40", "1e999",      "nan", "-",
+                          "$FF", "\t",   "0",    "pl",   "msg",      "#",          "sl",  "ci",
+                          "hs",  "\xFF", "\x00", "lg",   "ch",       "99999999999"};
   std::mt19937 random(7);
   for (int round = 0; round < 200; ++round) {
     DrawingStore store;

@@ -17,10 +17,9 @@ DrawingStore Read(std::initializer_list<const char*> lines) {
 }
 
 TEST(Reader, HeaderKeys) {
-  DrawingStore s = Read({"file=C:\\my work\\plan a.jww", "hk 2.5",
-                         "hs 1 100 50 50 60 1 1 1 1 50 50 1 50 50 50 1", "hzs 800 600",
-                         "hcw 1 2 3 4 5 6 7 8 9 10", "hcc 1 1 2 2 3 3 4 4 5 9", "hn 1 2 3 4",
-                         "bz"});
+  DrawingStore s = Read(
+      {"file=C:\\my work\\plan a.jww", "hk 2.5", "hs 1 100 50 50 60 1 1 1 1 50 50 1 50 50 50 1",
+       "hzs 800 600", "hcw 1 2 3 4 5 6 7 8 9 10", "hcc 1 1 2 2 3 3 4 4 5 9", "hn 1 2 3 4", "bz"});
   EXPECT_EQ(s.settings.drawingFileName, "C:\\my work\\plan a.jww");
   EXPECT_EQ(s.settings.hkValue, 2.5);
   EXPECT_EQ(s.settings.groupScale[1], 100.0);
@@ -49,8 +48,10 @@ TEST(Reader, UnusableGroupScalesReadAsOne) {
 }
 
 TEST(Reader, LayersPensAndFirstValues) {
-  DrawingStore s = Read({"lgA", "ly3 2", "lc10 65408", "lt5", "lw35", "lyn" "walls", "lgZ",
-                         "ly2", "lc3", "0 0 1 1"});
+  DrawingStore s = Read({"lgA", "ly3 2", "lc10 65408", "lt5", "lw35",
+                         "lyn"
+                         "walls",
+                         "lgZ", "ly2", "lc3", "0 0 1 1"});
   EXPECT_EQ(s.settings.firstGroup, 10);
   EXPECT_EQ(s.settings.firstLayer, 3);
   EXPECT_EQ(s.settings.layerState[10 * 16 + 3], 2);
@@ -69,9 +70,9 @@ TEST(Reader, LayersPensAndFirstValues) {
 }
 
 TEST(Reader, TextsTakeTheirStyle) {
-  DrawingStore s = Read({"hcw 1 2 3 4 5 6 7 8 9 10", "hcc 1 1 2 2 3 3 4 4 5 7", "cn10",
-                         "cn\"$<font a>", "ch 1 2 3 4 \"two words", "cn0 4 5 0.5 6",
-                         "cv 1 2 0 1 \"x", "cn42", "c2 0 0 1 0 \"y"});
+  DrawingStore s =
+      Read({"hcw 1 2 3 4 5 6 7 8 9 10", "hcc 1 1 2 2 3 3 4 4 5 7", "cn10", "cn\"$<font a>",
+            "ch 1 2 3 4 \"two words", "cn0 4 5 0.5 6", "cv 1 2 0 1 \"x", "cn42", "c2 0 0 1 0 \"y"});
   ASSERT_EQ(s.texts.size(), 3u);
   const TextFigure& a = s.texts[0];
   EXPECT_EQ(a.textVariant, 0);
@@ -97,9 +98,9 @@ TEST(Reader, TextsTakeTheirStyle) {
 }
 
 TEST(Reader, CirclesArcsPointsAndBlocks) {
-  DrawingStore s = Read({"ci 1 2 3", "ci 1 2 3 ", "ci 1 2 3 10 20", "ci 4 5 6 10 20 0.5 30",
-                         "pt 7 8", "pt 1 2 3 4 5", "pt 1 2 3 4 9.7", "BL 1 2 \"block one",
-                         "pn3", "pt 0 0"});
+  DrawingStore s =
+      Read({"ci 1 2 3", "ci 1 2 3 ", "ci 1 2 3 10 20", "ci 4 5 6 10 20 0.5 30", "pt 7 8",
+            "pt 1 2 3 4 5", "pt 1 2 3 4 9.7", "BL 1 2 \"block one", "pn3", "pt 0 0"});
   ASSERT_EQ(s.circles.size(), 1u);
   EXPECT_EQ(s.circles[0].radius, 3.0);
   ASSERT_EQ(s.arcs.size(), 1u);
@@ -121,11 +122,11 @@ TEST(Reader, CirclesArcsPointsAndBlocks) {
 }
 
 TEST(Reader, SolidsCollapseWhenCornersCoincide) {
-  DrawingStore s = Read({"lc10 255", "sl 0 0 1 1", "sl 0 0 0 0 5 5", "sl 0 0 1 1 1 1",
-                         "sl 0 0 1 0 1 1", "sl 3 3 3 3 3 3 3 3", "sl 0 0 0 0 0 0 9 9",
-                         "sl 0 0 1 0 1 0 1 0", "sl 0 0 0 0 2 2 2 2", "sl 0 0 1 0 1 1 0 0",
-                         "sl 0 0 1 0 0 0 1 1", "sl 0 0 0 0 1 0 1 1",
-                         "sl 0 0 1 0 1 1 0 1.00000000005", "sl 0 0 1 0 1 1 0 1"});
+  DrawingStore s =
+      Read({"lc10 255", "sl 0 0 1 1", "sl 0 0 0 0 5 5", "sl 0 0 1 1 1 1", "sl 0 0 1 0 1 1",
+            "sl 3 3 3 3 3 3 3 3", "sl 0 0 0 0 0 0 9 9", "sl 0 0 1 0 1 0 1 0", "sl 0 0 0 0 2 2 2 2",
+            "sl 0 0 1 0 1 1 0 0", "sl 0 0 1 0 0 0 1 1", "sl 0 0 0 0 1 0 1 1",
+            "sl 0 0 1 0 1 1 0 1.00000000005", "sl 0 0 1 0 1 1 0 1"});
   // Lines: the two-point solid, P1=P2, P2=P3, all four equal, P1=P2=P3, P2=P3=P4, P1=P2&P3=P4.
   ASSERT_EQ(s.solidLines.size(), 7u);
   EXPECT_EQ(s.solidLines[1].x2, 5.0);
@@ -146,8 +147,8 @@ TEST(Reader, SolidsCollapseWhenCornersCoincide) {
 }
 
 TEST(Reader, SolidCurves) {
-  DrawingStore s = Read({"sc 500 500 500 1 0 0 1.5707963267949 5",
-                         "so 1 2 3 1 0 0 1 2.5", "sg 1 2 3 1 0 0 1", "se 1 2 3 1 0 0 1 -1"});
+  DrawingStore s = Read({"sc 500 500 500 1 0 0 1.5707963267949 5", "so 1 2 3 1 0 0 1 2.5",
+                         "sg 1 2 3 1 0 0 1", "se 1 2 3 1 0 0 1 -1"});
   ASSERT_EQ(s.solidCurves(FigureKind::SolidCurveSc).size(), 1u);
   EXPECT_EQ(s.solidCurves(FigureKind::SolidCurveSc)[0].parameter8Int, 5);
   EXPECT_EQ(s.solidCurves(FigureKind::SolidCurveSc)[0].sweep, 1.5707963267949);
@@ -203,9 +204,9 @@ TEST(Reader, FourNumberLinesInEveryShape) {
 }
 
 TEST(Reader, ReferencePointsAndHhpNumbers) {
-  DrawingStore s = Read({"hp1-  3 4", "hp2 5 6", "hp3ln 1 1", "hp4ci 1 1", "hp5ch 1 1",
-                         "hp6-ch 1 1", "hp0 1 1", "hp100 1 1", "hp7 1", "hhp12", "0 0 1 1",
-                         "hhp34ch", "hhp5ln6ci", "1 1 2 2"});
+  DrawingStore s =
+      Read({"hp1-  3 4", "hp2 5 6", "hp3ln 1 1", "hp4ci 1 1", "hp5ch 1 1", "hp6-ch 1 1", "hp0 1 1",
+            "hp100 1 1", "hp7 1", "hhp12", "0 0 1 1", "hhp34ch", "hhp5ln6ci", "1 1 2 2"});
   const auto& p = s.settings.referencePoints;
   EXPECT_TRUE(p[1].used);
   EXPECT_EQ(p[1].pickKind, 1);
@@ -242,7 +243,8 @@ TEST(Reader, LinesLongerThanTheReadBlock) {
   test::TempDir dir;
   // A CR LF split across two read blocks is one line end; a megabyte line is one line.
   std::string first = std::string(65528, ' ') + "0 0 1 1";
-  std::string content = first + "\r\n" + "ch 0 0 1 0 \"" + std::string(3 << 20, 'x') + "\r\n9 9 8 8";
+  std::string content =
+      first + "\r\n" + "ch 0 0 1 0 \"" + std::string(3 << 20, 'x') + "\r\n9 9 8 8";
   test::WriteBytes(dir / "a.txt", content);
   DrawingStore store;
   ExchangeReader reader(store);

@@ -73,14 +73,15 @@ TEST(RegionTracer, SquaresReversedSidesAndSpurs) {
   ASSERT_EQ(spur.size(), 1u);
   EXPECT_EQ(spur[0].size(), 5u);
   // A spur at a later corner is backed out of and the loop still closes from the same start.
-  Traced later = Trace(Drawing({"0 0 20 0", "20 0 20 10", "20 10 30 15", "20 10 0 10", "0 10 0 0"}));
+  Traced later =
+      Trace(Drawing({"0 0 20 0", "20 0 20 10", "20 10 30 15", "20 10 0 10", "0 10 0 0"}));
   ASSERT_EQ(later.size(), 1u);
   EXPECT_EQ(later[0][0].x, 0.0);
 }
 
 TEST(RegionTracer, SpursFirstTriangleGivesNothing) {
-  Traced t = Trace(Drawing({"0 0 -5 -5", "10 0 15 -5", "5 8 5 15", "0 0 10 0", "10 0 5 8",
-                            "5 8 0 0"}));
+  Traced t =
+      Trace(Drawing({"0 0 -5 -5", "10 0 15 -5", "5 8 5 15", "0 0 10 0", "10 0 5 8", "5 8 0 0"}));
   EXPECT_EQ(t.size(), 0u);
 }
 
@@ -102,15 +103,15 @@ TEST(RegionTracer, HalfEllipseClosedByItsDiameter) {
 }
 
 TEST(RegionTracer, ToleranceAfterTheGroupScale) {
-  Traced meets = Trace(Drawing({"0 0 10 0", "10 0 10 10", "10 10 0 10",
-                                "0 10 0.000000009 0.000000009"}));
+  Traced meets =
+      Trace(Drawing({"0 0 10 0", "10 0 10 10", "10 10 0 10", "0 10 0.000000009 0.000000009"}));
   EXPECT_EQ(meets.size(), 1u);
   Traced misses = Trace(Drawing({"0 0 10 0", "10 0 10 10", "10 10 0 10", "0 10 0 0.000000011"}));
   EXPECT_EQ(misses.size(), 0u);
   // In a group of scale 100 the stored ends may differ by 0.9e-6.
-  Traced scaled = Trace(Drawing({"hs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "0 0 1000 0",
-                                 "1000 0 1000 1000", "1000 1000 0 1000",
-                                 "0 1000 0.0000009 0.0000009"}));
+  Traced scaled =
+      Trace(Drawing({"hs 100 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "0 0 1000 0", "1000 0 1000 1000",
+                     "1000 1000 0 1000", "0 1000 0.0000009 0.0000009"}));
   ASSERT_EQ(scaled.size(), 1u);
   EXPECT_EQ(scaled[0][1].x, 10.0);
 }

@@ -17,8 +17,8 @@ TEST(NormalizeDegrees, BringsEveryAngleIntoRange) {
   // Stepwise subtraction, as ordinary angles have always been reduced.
   EXPECT_EQ(NormalizeDegrees(1000.1), (1000.1 - 360.0) - 360.0);
   // Huge and non-finite angles finish.
-  for (double a : {1e300, -1e300, 1e20, -7.5e15, std::numeric_limits<double>::infinity(),
-                   std::nan("")}) {
+  for (double a :
+       {1e300, -1e300, 1e20, -7.5e15, std::numeric_limits<double>::infinity(), std::nan("")}) {
     double r = NormalizeDegrees(a);
     EXPECT_TRUE(r >= 0.0 && r < 360.0) << a << " -> " << r;
   }

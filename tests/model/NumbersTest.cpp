@@ -49,8 +49,8 @@ TEST(ParseFloat, WholeTextRealsWithPointDecimal) {
 }
 
 TEST(ParseFloat, NothingNonFiniteEverComesOut) {
-  for (const char* text : {"1e999", "-1e999", "nan", "NaN", "inf", "-inf", "infinity",
-                           "1e308000"}) {
+  for (const char* text :
+       {"1e999", "-1e999", "nan", "NaN", "inf", "-inf", "infinity", "1e308000"}) {
     double v = ParseFloat(text);
     EXPECT_TRUE(std::isfinite(v)) << text;
     EXPECT_EQ(v, 0.0) << text;
@@ -77,7 +77,9 @@ TEST(FormatGeneral, FifteenSignificantDigitsWithoutTrailingZeros) {
 }
 
 TEST(StripBlanks, RemovesBlanksFullWidthBlanksAndControlBytes) {
-  EXPECT_EQ(StripBlanks("A\x81\x40" "B C"), "ABC");
+  EXPECT_EQ(StripBlanks("A\x81\x40"
+                        "B C"),
+            "ABC");
   // A pair whose second byte is 0x40 is a character, not a blank.
   EXPECT_EQ(StripBlanks("\x83\x40"), "\x83\x40");
   EXPECT_EQ(StripBlanks(" \t\r\n"), "");

@@ -77,8 +77,8 @@ TEST(PictureGenerator, MessagesAndClamps) {
 }
 
 TEST(PictureGenerator, OpacityIsClampedNotRewritten) {
-  for (auto [text, expected] : {std::pair{"300", 0xFF0000FFu}, std::pair{"-5", 0xFFFFFFFFu},
-                                std::pair{"x", 0xFFFFFFFFu}}) {
+  for (auto [text, expected] :
+       {std::pair{"300", 0xFF0000FFu}, std::pair{"-5", 0xFFFFFFFFu}, std::pair{"x", 0xFFFFFFFFu}}) {
     Generation g;
     g.read({"ci 0 0 10"});
     g.controls.edit2 = text;
@@ -121,9 +121,9 @@ TEST(PictureGenerator, PicturesSolidsAndTheRingButNoLines) {
   ASSERT_EQ(r.outcome, GenerationOutcome::Generated);
   EXPECT_EQ(r.placement.pictureX0, g.nav.view().Left);
   EXPECT_EQ(r.placement.pictureWidth, g.nav.view().Right - g.nav.view().Left);
-  EXPECT_EQ(g.pixelAt(0, 30), 0xFF0000FFu);   // the ring, filled opaque blue
-  EXPECT_EQ(g.pixelAt(0, 5), 0xFFFFFFFFu);    // the inner disc is not filled
-  EXPECT_EQ(g.pixelAt(40, 40), 0xFFFF0000u);  // the solid in its own red
+  EXPECT_EQ(g.pixelAt(0, 30), 0xFF0000FFu);    // the ring, filled opaque blue
+  EXPECT_EQ(g.pixelAt(0, 5), 0xFFFFFFFFu);     // the inner disc is not filled
+  EXPECT_EQ(g.pixelAt(40, 40), 0xFFFF0000u);   // the solid in its own red
   EXPECT_EQ(g.pixelAt(-48, 48), 0xFFFFFFFFu);  // background
   EXPECT_NE(g.pixelAt(-35, 28), 0xFFFFFFFFu);  // inside the photo
   EXPECT_EQ(g.pixelAt(0, -45), 0xFFFFFFFFu);   // no line

@@ -28,10 +28,19 @@ const char* const kExtremeLines[] = {
     "ci 0 0 10 0 90 0 0",
     "ci 0 0 10 0 90 1e6 0",
     "ci 5 5 1e8 0 359.9 1e6 45",
-    "lg1", "lt5", "1e300 0 0 1e300", "ci 1 1 1e-300", "lg2", "lt11",
-    "0 0 1e300 1e300", "1e300 1e300 0 0",
-    "lc10 255", "sl 1e300 1e300 -1e300 1e300 0 -1e300", "sl 0 0 1e300 0 1e300 1e300 0 1e300",
-    "sc 0 0 1e300 1 0 0 1e300 5", "so 0 0 1e300 1e6 1e300 -1e300 1e300 1e300",
+    "lg1",
+    "lt5",
+    "1e300 0 0 1e300",
+    "ci 1 1 1e-300",
+    "lg2",
+    "lt11",
+    "0 0 1e300 1e300",
+    "1e300 1e300 0 0",
+    "lc10 255",
+    "sl 1e300 1e300 -1e300 1e300 0 -1e300",
+    "sl 0 0 1e300 0 1e300 1e300 0 1e300",
+    "sc 0 0 1e300 1 0 0 1e300 5",
+    "so 0 0 1e300 1e6 1e300 -1e300 1e300 1e300",
     "se 0 0 1e-300 0 0 0 6.28 100",
     "ch 0 0 1 0 \"^@BMx.bmp,1e300,-1e300,1e300,-1e300,1e-300",
     "ch 1e300 1e300 1 0 \"^@BMy.bmp,1e-300",
@@ -45,7 +54,12 @@ TEST(ExtremeGeometry, ThroughTheWholePipeline) {
     for (const char* line : kExtremeLines) reader.parseLine(line);
     TgraAttribute att;
     QtCanvas canvas(size, size);
-    ViewNavigator nav(store, [size] { return PaintBoxSize{size, size}; }, nullptr);
+    ViewNavigator nav(
+        store,
+        [size] {
+          return PaintBoxSize{size, size};
+        },
+        nullptr);
     nav.FitAll();
     ASSERT_TRUE(IsUsableView(nav.view())) << size;
     QtPictureSource pictures;

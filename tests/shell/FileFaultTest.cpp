@@ -29,10 +29,11 @@ bool NoTemporaryFiles(const test::TempDir& dir) {
 }
 
 TEST(FileFaults, GenerationAndTheCloseSequence) {
-  for (Fault fault : {Fault::OpenFails, Fault::WriteFailsAfterN, Fault::RenameFails,
-                      Fault::DiskFull}) {
+  for (Fault fault :
+       {Fault::OpenFails, Fault::WriteFailsAfterN, Fault::RenameFails, Fault::DiskFull}) {
     test::FormFixture f(kSquare);
-    test::WriteBytes(f.dir / "zf61.dat", "5\r\n6\r\n500\r\n400\r\n0\r\n\r\n128\r\n0\r\n24\r\n4\r\n");
+    test::WriteBytes(f.dir / "zf61.dat",
+                     "5\r\n6\r\n500\r\n400\r\n0\r\n\r\n128\r\n0\r\n24\r\n4\r\n");
     test::WriteBytes(f.dir / "fill.bmp", "previous picture");
     f.start();
     f.form->edit1()->setText(QString::fromStdString((f.dir / "fill.bmp").string()));
@@ -44,14 +45,14 @@ TEST(FileFaults, GenerationAndTheCloseSequence) {
     f.form->Button1Click();  // nothing to hand back; settings and exchange file fail to write
     EXPECT_EQ(test::ReadBytes(f.dir / "fill.bmp"), "previous picture");
     EXPECT_EQ(test::ReadBytes(f.dir / "zf61.dat").substr(0, 3), "5\r\n");  // intact
-    EXPECT_FALSE(std::filesystem::exists(f.dir / "JWC_TEMP.TXT"));  // Jw_cad applies nothing
+    EXPECT_FALSE(std::filesystem::exists(f.dir / "JWC_TEMP.TXT"));         // Jw_cad applies nothing
     EXPECT_TRUE(NoTemporaryFiles(f.dir));
   }
 }
 
 TEST(FileFaults, TheCopyToTheTargetFailsAfterAGoodPicture) {
-  for (Fault fault : {Fault::OpenFails, Fault::WriteFailsAfterN, Fault::RenameFails,
-                      Fault::DiskFull}) {
+  for (Fault fault :
+       {Fault::OpenFails, Fault::WriteFailsAfterN, Fault::RenameFails, Fault::DiskFull}) {
     test::FormFixture f(kSquare);
     test::WriteBytes(f.dir / "fill.bmp", "previous picture");
     f.start();

@@ -20,7 +20,8 @@ TEST(SettingsFile, DefaultsClampsAndRoundTrip) {
   EXPECT_EQ(none.opacity, "128");
   EXPECT_EQ(none.arcDivisions, "24");
   EXPECT_EQ(none.colourDepth, 4);
-  test::WriteBytes(dir / "zf61.dat", "10\r\n20\r\n300\r\n100\r\n255\r\n\x90\x7d.bmp\r\nabc\r\n7\r\n");
+  test::WriteBytes(dir / "zf61.dat",
+                   "10\r\n20\r\n300\r\n100\r\n255\r\n\x90\x7d.bmp\r\nabc\r\n7\r\n");
   Settings s = readSettings(dir / "zf61.dat");
   EXPECT_EQ(s.left, 10);
   EXPECT_EQ(s.width, 475);

@@ -27,9 +27,7 @@ class FaultyFileOps final : public FileOps {
     if (failRename) return false;
     return SystemFileOps().rename(from, to);
   }
-  bool remove(const std::filesystem::path& path) override {
-    return SystemFileOps().remove(path);
-  }
+  bool remove(const std::filesystem::path& path) override { return SystemFileOps().remove(path); }
 
  private:
   class File final : public OutputFile {

@@ -86,7 +86,7 @@ TEST(QtCanvas, EvenOddAlphaFillBlendsEveryPixelOnce) {
   uint32_t ring = px.at(8, 20);
   EXPECT_EQ(ring >> 16 & 0xFF, 255u);
   EXPECT_NEAR(static_cast<int>(ring >> 8 & 0xFF), 127, 1);  // blended once, not three times
-  EXPECT_EQ(px.at(20, 20), kWhitePixel);  // the hole
+  EXPECT_EQ(px.at(20, 20), kWhitePixel);                    // the hole
   EXPECT_EQ(px.at(2, 2), kWhitePixel);
 }
 

@@ -61,8 +61,8 @@ struct Scene {
 TEST(EntityRenderer, KindsInFixedOrderWithTheirPens) {
   Scene s;
   s.read({"lc2", "10 10 100 10", "lw50", "10 20 100 20", "lw0", "lc10 255",
-          "sl 10 30 50 30 50 60 10 60", "lc3", "sl 60 30 90 30 90 60", "z3", "10 40 100 40",
-          "z4", "10 50 100 50", "lc0", "10 70 100 70"});
+          "sl 10 30 50 30 50 60 10 60", "lc3", "sl 60 30 90 30 90 60", "z3", "10 40 100 40", "z4",
+          "10 50 100 50", "lc0", "10 70 100 70"});
   NoEscKey esc;
   EntityRenderer renderer(s.store, s.pictures, esc);
   s.view = MakeView(0, 0, 4.0, 800, 800);  // lineWidth 50 (0.5 mm) is 2 pixels

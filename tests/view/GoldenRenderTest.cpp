@@ -28,7 +28,12 @@ QImage Render() {
   EXPECT_TRUE(reader.readExchangeFile(kGoldenDir / "JWC_TEMP.TXT"));
   TgraAttribute att;
   QtCanvas canvas(kWidth, kHeight);
-  ViewNavigator nav(store, [] { return PaintBoxSize{kWidth, kHeight}; }, nullptr);
+  ViewNavigator nav(
+      store,
+      [] {
+        return PaintBoxSize{kWidth, kHeight};
+      },
+      nullptr);
   nav.FitWithoutRedraw();
   DrawContext ctx(canvas, nav.view(), att);
   ClearCanvas(canvas, att, kWidth, kHeight);

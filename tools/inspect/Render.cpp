@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "fill/RegionTracer.h"
+#include "model/UnitGraAtt.h"
 #include "output/PictureGenerator.h"
 #include "platform/Cp932.h"
-#include "model/UnitGraAtt.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "view/CanvasPrimitives.h"
@@ -19,7 +19,12 @@ namespace zf61 {
 bool RenderToPng(const DrawingStore& store, int width, int height, const char* path) {
   TgraAttribute att;
   QtCanvas canvas(width, height);
-  ViewNavigator navigator(store, [=] { return PaintBoxSize{width, height}; }, nullptr);
+  ViewNavigator navigator(
+      store,
+      [=] {
+        return PaintBoxSize{width, height};
+      },
+      nullptr);
   navigator.FitWithoutRedraw();
   DrawContext ctx(canvas, navigator.view(), att);
   ClearCanvas(canvas, att, width, height);
@@ -59,7 +64,12 @@ bool GeneratePictureFile(const DrawingStore& store, int width, int height, const
   att.SetBackground(options.background);
   att.RecomputeColours();
   QtCanvas canvas(width, height);
-  ViewNavigator navigator(store, [=] { return PaintBoxSize{width, height}; }, nullptr);
+  ViewNavigator navigator(
+      store,
+      [=] {
+        return PaintBoxSize{width, height};
+      },
+      nullptr);
   navigator.FitWithoutRedraw();
   QtPictureSource pictures;
   NoEscKey esc;

@@ -35,9 +35,13 @@ void TextBody(JsonWriter& json, const TextFigure& f) {
   json.field("textVariant", f.textVariant);
   json.field("ccValue", f.ccValue);
   json.field("styleNumber", f.styleNumber);
-  Points(json, {{"charWidth", f.charWidth}, {"charHeight", f.charHeight},
-                {"charSpacing", f.charSpacing}, {"x", f.x}, {"y", f.y},
-                {"dirX", f.dirX}, {"dirY", f.dirY}});
+  Points(json, {{"charWidth", f.charWidth},
+                {"charHeight", f.charHeight},
+                {"charSpacing", f.charSpacing},
+                {"x", f.x},
+                {"y", f.y},
+                {"dirX", f.dirX},
+                {"dirY", f.dirY}});
   Text(json, "fontName", f.fontName);
   Text(json, "text", f.text);
 }
@@ -45,8 +49,12 @@ void TextBody(JsonWriter& json, const TextFigure& f) {
 void SolidCurve(JsonWriter& json, const SolidCurveFigure& f, FigureKind kind) {
   Header(json, f.header);
   json.field("solidRgb", f.solidRgb);
-  Points(json, {{"centreX", f.centreX}, {"centreY", f.centreY}, {"radius", f.radius},
-                {"flatness", f.flatness}, {"tilt", f.tilt}, {"start", f.start},
+  Points(json, {{"centreX", f.centreX},
+                {"centreY", f.centreY},
+                {"radius", f.radius},
+                {"flatness", f.flatness},
+                {"tilt", f.tilt},
+                {"start", f.start},
                 {"sweep", f.sweep}});
   if (kind == FigureKind::SolidCurveSc || kind == FigureKind::SolidCurveSe) {
     json.field("parameter8", f.parameter8Int);
@@ -70,9 +78,13 @@ void FigureBody(JsonWriter& json, const DrawingStore& s, FigureRef ref) {
     case FigureKind::Arc: {
       const ArcFigure& f = s.arcs[i];
       Header(json, f.header);
-      Points(json, {{"centreX", f.centreX}, {"centreY", f.centreY}, {"radius", f.radius},
-                    {"startAngle", f.startAngle}, {"endAngle", f.endAngle},
-                    {"flatness", f.flatness}, {"tiltAngle", f.tiltAngle}});
+      Points(json, {{"centreX", f.centreX},
+                    {"centreY", f.centreY},
+                    {"radius", f.radius},
+                    {"startAngle", f.startAngle},
+                    {"endAngle", f.endAngle},
+                    {"flatness", f.flatness},
+                    {"tiltAngle", f.tiltAngle}});
       break;
     }
     case FigureKind::Text:
@@ -122,16 +134,22 @@ void FigureBody(JsonWriter& json, const DrawingStore& s, FigureRef ref) {
       const SolidTriangleFigure& f = s.solidTriangles[i];
       Header(json, f.header);
       json.field("solidRgb", f.solidRgb);
-      Points(json, {{"x1", f.x1}, {"y1", f.y1}, {"x2", f.x2}, {"y2", f.y2}, {"x3", f.x3},
-                    {"y3", f.y3}});
+      Points(json,
+             {{"x1", f.x1}, {"y1", f.y1}, {"x2", f.x2}, {"y2", f.y2}, {"x3", f.x3}, {"y3", f.y3}});
       break;
     }
     case FigureKind::SolidQuad: {
       const SolidQuadFigure& f = s.solidQuads[i];
       Header(json, f.header);
       json.field("solidRgb", f.solidRgb);
-      Points(json, {{"x1", f.x1}, {"y1", f.y1}, {"x2", f.x2}, {"y2", f.y2}, {"x3", f.x3},
-                    {"y3", f.y3}, {"x4", f.x4}, {"y4", f.y4}});
+      Points(json, {{"x1", f.x1},
+                    {"y1", f.y1},
+                    {"x2", f.x2},
+                    {"y2", f.y2},
+                    {"x3", f.x3},
+                    {"y3", f.y3},
+                    {"x4", f.x4},
+                    {"y4", f.y4}});
       break;
     }
     default:

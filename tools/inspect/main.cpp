@@ -14,10 +14,10 @@
 #include <string_view>
 
 #include "exchange/ExchangeReader.h"
+#include "fill/RegionTracer.h"
 #include "inspect/JsonWriter.h"
 #include "inspect/Render.h"
 #include "inspect/StoreJson.h"
-#include "fill/RegionTracer.h"
 #include "view/DrawingExtents.h"
 
 namespace {
@@ -104,16 +104,15 @@ int main(int argc, char** argv) {
   if (mode == "--regions" && argc == 4) {
     char* end = nullptr;
     long n = std::strtol(argv[3], &end, 10);
-    if (*end == '\0') return PrintRegions(store, static_cast<int>(std::clamp(n, -1000000L, 1000000L)));
+    if (*end == '\0')
+      return PrintRegions(store, static_cast<int>(std::clamp(n, -1000000L, 1000000L)));
   }
-  if (mode == "--render" && argc == 6 && ParseSize(argv[3], width) &&
-      ParseSize(argv[4], height)) {
+  if (mode == "--render" && argc == 6 && ParseSize(argv[3], width) && ParseSize(argv[4], height)) {
     if (zf61::RenderToPng(store, width, height, argv[5])) return 0;
     std::fprintf(stderr, "zf61-inspect: cannot write %s\n", argv[5]);
     return kExitUnreadable;
   }
-  if (mode == "--picture" && argc >= 6 && ParseSize(argv[3], width) &&
-      ParseSize(argv[4], height)) {
+  if (mode == "--picture" && argc >= 6 && ParseSize(argv[3], width) && ParseSize(argv[4], height)) {
     zf61::PictureOptions options;
     if (!zf61::ParsePictureOptions(argc - 6, argv + 6, options)) return Usage();
     if (zf61::GeneratePictureFile(store, width, height, argv[5], options)) return 0;
