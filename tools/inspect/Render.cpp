@@ -16,23 +16,41 @@
 
 namespace zf61 {
 
-bool RenderToPng(const DrawingStore& store, int width, int height, const char* path) {
+namespace {
+
+// What both headless runs need: attributes, a canvas of the size asked for, the view fitted to
+// it, and the renderer with its picture loading.
+struct HeadlessScene {
+  HeadlessScene(const DrawingStore& store, int width, int height, int background)
+      : canvas(width, height),
+        navigator(
+            store,
+            [=] {
+              return PaintBoxSize{width, height};
+            },
+            nullptr),
+        renderer(store, pictures, esc) {
+    att.SetBackground(background);
+    att.RecomputeColours();
+    navigator.FitWithoutRedraw();
+  }
+
   TgraAttribute att;
-  QtCanvas canvas(width, height);
-  ViewNavigator navigator(
-      store,
-      [=] {
-        return PaintBoxSize{width, height};
-      },
-      nullptr);
-  navigator.FitWithoutRedraw();
-  DrawContext ctx(canvas, navigator.view(), att);
-  ClearCanvas(canvas, att, width, height);
+  QtCanvas canvas;
+  ViewNavigator navigator;
   QtPictureSource pictures;
   NoEscKey esc;
-  EntityRenderer renderer(store, pictures, esc);
-  renderer.DrawAll(ctx);
-  return canvas.image().save(QString::fromLocal8Bit(path), "PNG");
+  EntityRenderer renderer;
+};
+
+}  // namespace
+
+bool RenderToPng(const DrawingStore& store, int width, int height, const char* path) {
+  HeadlessScene scene(store, width, height, 0);
+  DrawContext ctx(scene.canvas, scene.navigator.view(), scene.att);
+  ClearCanvas(scene.canvas, scene.att, width, height);
+  scene.renderer.DrawAll(ctx);
+  return scene.canvas.image().save(QString::fromLocal8Bit(path), "PNG");
 }
 
 bool ParsePictureOptions(int argc, char** argv, PictureOptions& options) {
@@ -60,22 +78,9 @@ bool ParsePictureOptions(int argc, char** argv, PictureOptions& options) {
 
 bool GeneratePictureFile(const DrawingStore& store, int width, int height, const char* path,
                          const PictureOptions& options) {
-  TgraAttribute att;
-  att.SetBackground(options.background);
-  att.RecomputeColours();
-  QtCanvas canvas(width, height);
-  ViewNavigator navigator(
-      store,
-      [=] {
-        return PaintBoxSize{width, height};
-      },
-      nullptr);
-  navigator.FitWithoutRedraw();
-  QtPictureSource pictures;
-  NoEscKey esc;
-  EntityRenderer renderer(store, pictures, esc);
-  RegionTracer tracer(store, att);
-  PictureGenerator generator(att, navigator.view(), tracer, renderer);
+  HeadlessScene scene(store, width, height, options.background);
+  RegionTracer tracer(store, scene.att);
+  PictureGenerator generator(scene.att, scene.navigator.view(), tracer, scene.renderer);
   PictureControls controls;
   controls.edit1 = path;
   controls.edit2 = std::to_string(options.opacity);
@@ -86,7 +91,7 @@ bool GeneratePictureFile(const DrawingStore& store, int width, int height, const
   controls.depthIndex = options.depth;
   std::string drawingFolder = Cp932ToUnicode(store.settings.drawingFileName).toStdString();
   GenerationResult result =
-      generator.generatePicture(controls, drawingFolder, canvas, std::filesystem::path(path));
+      generator.generatePicture(controls, drawingFolder, scene.canvas, std::filesystem::path(path));
   return result.outcome == GenerationOutcome::Generated;
 }
 
