@@ -61,7 +61,7 @@ void BM_GenerateWhole(benchmark::State& state) {
   controls.fillColour = zf61::MakeColour(255, 0, 0);
   controls.depthIndex = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    auto result = generator.generatePicture(controls, "", s.canvas, s.temp);
+    auto result = generator.generatePicture(controls, "", s.canvas, s.temp, "");
     benchmark::DoNotOptimize(result.outcome);
   }
   state.counters["regions"] = static_cast<double>(s.tracer->tracedRegions().size());

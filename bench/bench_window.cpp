@@ -8,7 +8,10 @@
 #include <filesystem>
 
 #include "ExchangeWorkload.h"
-#include "shell/Unit1.h"
+#include "files/FileOps.h"
+#include "platform/QtPictureSource.h"
+#include "platform/QtTextCodec.h"
+#include "shell/MainWindow.h"
 
 namespace {
 
@@ -24,13 +27,24 @@ std::filesystem::path ProgramFolder() {
   return folder;
 }
 
-std::unique_ptr<zf61::TForm1> StartForm() {
-  auto form =
-      std::make_unique<zf61::TForm1>(ProgramFolder() / "zf61", std::make_unique<zf61::QtDialogs>(),
-                                     std::make_unique<zf61::NoEscKey>());
+struct Services {
+  zf61::NoEscKey esc;
+  zf61::QtPictureSource pictures;
+  zf61::QtTextCodec codec;
+  zf61::SteadyClock clock;
+  zf61::FormServices get() { return {esc, pictures, codec, zf61::SystemFileOps(), clock}; }
+};
+
+Services& TheServices() {
+  static Services services;
+  return services;
+}
+
+std::unique_ptr<zf61::MainWindow> StartForm() {
+  auto form = std::make_unique<zf61::MainWindow>(ProgramFolder() / "zf61", TheServices().get());
   form->resize(1280, 800);
   form->show();
-  while (!form->hasBackBuffer()) QApplication::processEvents();
+  while (!form->form().hasBackBuffer()) QApplication::processEvents();
   return form;
 }
 

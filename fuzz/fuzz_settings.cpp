@@ -8,7 +8,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "shell/SettingsFile.h"
+#include "window/SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::filesystem::path path =

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ make pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev libx11-dev libwmf-dev libemf2svg-dev
-  xvfb xauth fonts-noto-cjk
+  xvfb xauth fonts-noto-cjk fonts-urw-base35
 )
 
 missing=()

@@ -1,5 +1,5 @@
 # Fails when a core source includes a Qt or platform header, or when the core links Qt.
-set(core_folders model exchange files view fill output)
+set(core_folders model exchange files view fill output window)
 set(forbidden_includes "#include[ \t]*<Q" "#include[ \t]*<(windows|unistd|X11/|sys/)")
 set(failures "")
 foreach(folder ${core_folders})

@@ -33,4 +33,12 @@ std::filesystem::path NativePath(std::string_view utf8) {
   return std::filesystem::path(text);
 }
 
+std::string PathToUtf8(const std::filesystem::path& path, bool withSeparator) {
+  std::u8string text = path.u8string();
+  std::string utf8(text.begin(), text.end());
+  const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+  if (withSeparator && (utf8.empty() || utf8.back() != separator)) utf8 += separator;
+  return utf8;
+}
+
 }  // namespace zf61

@@ -16,5 +16,7 @@ std::string_view FileNamePart(std::string_view path);
 std::string UpperExtension(std::string_view path);
 // A UTF-8 path for the file system; where "/" is the separator, "\" becomes "/" too.
 std::filesystem::path NativePath(std::string_view utf8);
+// A path as UTF-8 text; `withSeparator` ends a folder's path in the system's separator.
+std::string PathToUtf8(const std::filesystem::path& path, bool withSeparator = false);
 
 }  // namespace zf61

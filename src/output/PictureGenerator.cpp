@@ -15,15 +15,40 @@ namespace zf61 {
 const char* const kMessageNoFileName = "画像ファイル名の入力／画像ファイル指定を行って下さい。";
 const char* const kMessageBmpOnly = "画像ファイル名は BMP形式のみです。";
 
-std::string TargetPathFor(std::string_view edit1, std::string_view drawingFileName) {
-  std::string_view folder = FolderPart(edit1);
+namespace {
+
+bool FolderExists(std::string_view folder) {
   std::error_code error;
-  if (!folder.empty() && std::filesystem::is_directory(NativePath(folder), error)) {
-    return std::string(edit1);
-  }
-  std::string target(FolderPart(drawingFileName));
+  return !folder.empty() && std::filesystem::is_directory(NativePath(folder), error);
+}
+
+}  // namespace
+
+std::string TargetPathFor(std::string_view edit1, std::string_view drawingFileName,
+                          std::string_view programFolder) {
+  if (FolderExists(FolderPart(edit1))) return std::string(edit1);
+  std::string_view drawingFolder = FolderPart(drawingFileName);
+  std::string target(FolderExists(drawingFolder) ? drawingFolder : programFolder);
   target += FileNamePart(edit1);
   return target;
+}
+
+GenerationRequest CheckControls(const PictureControls& controls, std::string_view drawingFileName,
+                                std::string_view programFolder) {
+  GenerationRequest request;
+  request.opacity = std::clamp(ParseInt(controls.edit2), 0, kMaxOpacity);
+  request.divisions = std::clamp(ParseInt(controls.edit3), kMinArcDivisions, kMaxArcDivisions);
+  request.edit3 = std::to_string(request.divisions);
+  request.fillColour = controls.fillColour;
+  request.depth = static_cast<ColourDepth>(std::clamp(controls.depthIndex, 0, 4));
+  if (controls.edit1.empty()) {
+    request.message = kMessageNoFileName;
+  } else if (UpperExtension(controls.edit1) != ".BMP") {
+    request.message = kMessageBmpOnly;
+  } else {
+    request.targetPath = TargetPathFor(controls.edit1, drawingFileName, programFolder);
+  }
+  return request;
 }
 
 void PictureGenerator::PaintPicture(Canvas& canvas, Colour colour, int opacity) {
@@ -44,38 +69,35 @@ bool PictureGenerator::SavePicture(Canvas& canvas, ColourDepth depth,
   return true;
 }
 
-GenerationResult PictureGenerator::generatePicture(const PictureControls& controls,
-                                                   std::string_view drawingFileName, Canvas& canvas,
-                                                   const std::filesystem::path& tempPicture) {
+GenerationResult PictureGenerator::generate(const GenerationRequest& request, Canvas& canvas,
+                                            const std::filesystem::path& tempPicture) {
   GenerationResult result;
-  int opacity = std::clamp(ParseInt(controls.edit2), 0, kMaxOpacity);
-  int divisions = std::clamp(ParseInt(controls.edit3), kMinArcDivisions, kMaxArcDivisions);
-  result.edit3 = std::to_string(divisions);
-  if (controls.edit1.empty()) {
+  result.edit3 = request.edit3;
+  if (!request.message.empty()) {
     result.outcome = GenerationOutcome::Message;
-    result.message = kMessageNoFileName;
+    result.message = request.message;
     return result;
   }
-  if (UpperExtension(controls.edit1) != ".BMP") {
-    result.outcome = GenerationOutcome::Message;
-    result.message = kMessageBmpOnly;
-    return result;
-  }
-  std::string target = TargetPathFor(controls.edit1, drawingFileName);
-  tracer_.setArcDivisionCount(divisions);
+  tracer_.setArcDivisionCount(request.divisions);
   tracer_.traceRegions();
-  PaintPicture(canvas, controls.fillColour, opacity);
+  PaintPicture(canvas, request.fillColour, request.opacity);
   ops_.remove(tempPicture);
-  auto depth = static_cast<ColourDepth>(std::clamp(controls.depthIndex, 0, 4));
-  if (!SavePicture(canvas, depth, tempPicture)) {
+  if (!SavePicture(canvas, request.depth, tempPicture)) {
     ops_.remove(tempPicture);
     result.outcome = GenerationOutcome::Failed;
     return result;
   }
   result.outcome = GenerationOutcome::Generated;
-  result.targetPath = target;
+  result.targetPath = request.targetPath;
   result.placement = {view_.Left, view_.Bottom, view_.Right - view_.Left};
   return result;
+}
+
+GenerationResult PictureGenerator::generatePicture(const PictureControls& controls,
+                                                   std::string_view drawingFileName, Canvas& canvas,
+                                                   const std::filesystem::path& tempPicture,
+                                                   std::string_view programFolder) {
+  return generate(CheckControls(controls, drawingFileName, programFolder), canvas, tempPicture);
 }
 
 }  // namespace zf61

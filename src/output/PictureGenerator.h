@@ -1,5 +1,8 @@
 // "作図実行(&G)": trace the regions, paint them over the drawing's pictures and solids, and save
 // the drawing area as a BMP of the chosen depth, remembering where it belongs in the drawing.
+// In two steps, so that the window can disable its button between them: the controls are
+// checked first (a refused name gets a message and nothing else happens), then the picture is
+// made.
 #pragma once
 
 #include <filesystem>
@@ -25,6 +28,17 @@ struct PictureControls {
   int depthIndex = 4;          // ComboBox1
 };
 
+// The controls checked and clamped.
+struct GenerationRequest {
+  std::string message;  // UTF-8; not empty: the name is refused with this message
+  std::string edit3;    // the clamped division count, written back to Edit3 in every case
+  int opacity = 0;      // 0..255
+  int divisions = 0;    // 3..3600
+  Colour fillColour = kBlack;
+  ColourDepth depth = ColourDepth::Bits32;
+  std::string targetPath;  // UTF-8: where OK will copy the picture
+};
+
 enum class GenerationOutcome {
   Generated,  // the picture is at the temporary path; Label2 shows the target
   Message,    // the user's input is refused with a message; nothing was drawn
@@ -39,17 +53,28 @@ struct GenerationResult {
   PicturePlacement placement;
 };
 
+// Clamps the opacity, the division count and the depth, and checks the name: a missing name
+// or one that is not a BMP gets a message. `drawingFileName` is the drawing's "file=" path and
+// `programFolder` the program's folder, both UTF-8 and the latter ending in a separator.
+GenerationRequest CheckControls(const PictureControls& controls, std::string_view drawingFileName,
+                                std::string_view programFolder);
+
 class PictureGenerator {
  public:
   PictureGenerator(const TgraAttribute& att, const ViewWindow& view, RegionTracer& tracer,
                    EntityRenderer& renderer, FileOps& ops = SystemFileOps())
       : att_(att), view_(view), tracer_(tracer), renderer_(renderer), ops_(ops) {}
 
-  // `drawingFileName` is the drawing's "file=" path in UTF-8; `canvas` is the drawing area,
-  // which afterwards shows the picture as saved.
+  // Makes the picture of a checked request on `canvas`, the drawing area, which afterwards
+  // shows the picture as saved.
+  GenerationResult generate(const GenerationRequest& request, Canvas& canvas,
+                            const std::filesystem::path& tempPicture);
+
+  // Both steps at once.
   GenerationResult generatePicture(const PictureControls& controls,
                                    std::string_view drawingFileName, Canvas& canvas,
-                                   const std::filesystem::path& tempPicture);
+                                   const std::filesystem::path& tempPicture,
+                                   std::string_view programFolder);
 
  private:
   void PaintPicture(Canvas& canvas, Colour colour, int opacity);
@@ -67,7 +92,10 @@ extern const char* const kMessageNoFileName;
 extern const char* const kMessageBmpOnly;
 
 // Where the picture goes: the name as typed when its folder exists, else the drawing's folder
-// followed by the typed file name.
-std::string TargetPathFor(std::string_view edit1, std::string_view drawingFileName);
+// followed by the typed file name. Where the drawing's folder does not exist on this machine
+// either (a drawing of another computer, or none), the program's folder takes its place, so
+// that OK never writes to a folder that is not there.
+std::string TargetPathFor(std::string_view edit1, std::string_view drawingFileName,
+                          std::string_view programFolder);
 
 }  // namespace zf61

@@ -1,32 +1,25 @@
-// The modal dialogs of the window behind an interface, so tests answer them without a loop.
+// The Qt dialogs of the window: the colour dialog, the save-picture dialog and the message box.
+// The save dialog is built apart from running it, so that its options can be checked.
 #pragma once
 
-#include <QColor>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
+#include "model/Colour.h"
+
+class QFileDialog;
 class QWidget;
 
 namespace zf61 {
 
-class Dialogs {
- public:
-  virtual ~Dialogs() = default;
-  virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
-  // A save dialog for BMP files starting in `folder` with `name`; the chosen full path.
-  virtual std::optional<QString> choosePictureFile(QWidget* parent, const QString& folder,
-                                                   const QString& name) = 0;
-  virtual void showMessage(QWidget* parent, const QString& text) = 0;
-};
-
-// QColorDialog, QFileDialog and QMessageBox.
-class QtDialogs final : public Dialogs {
- public:
-  std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
-  std::optional<QString> choosePictureFile(QWidget* parent, const QString& folder,
-                                           const QString& name) override;
-  void showMessage(QWidget* parent, const QString& text) override;
-};
+std::optional<Colour> RunColourDialog(QWidget* parent, Colour initial);
+// A save dialog for BMP files starting in `folder` with `name`.
+std::unique_ptr<QFileDialog> MakePictureFileDialog(QWidget* parent, const QString& folder,
+                                                   const QString& name);
+// The chosen full path with the system's separators.
+std::optional<QString> RunPictureFileDialog(QFileDialog& dialog);
+void ShowMessage(QWidget* parent, const QString& text);
 
 }  // namespace zf61

@@ -4,11 +4,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "shell/Unit1.h"
+#include "shell/MainWindow.h"
+#include "window/KeyCodes.h"
 
 namespace zf61 {
 
-PaintBox::PaintBox(TForm1& form, QWidget* parent) : QWidget(parent), form_(form) {
+int MouseBitsOf(Qt::MouseButtons buttons) {
+  int bits = 0;
+  if (buttons & Qt::LeftButton) bits |= kMouseLeft;
+  if (buttons & Qt::RightButton) bits |= kMouseRight;
+  if (buttons & Qt::MiddleButton) bits |= kMouseMiddle;
+  return bits;
+}
+
+PaintBox::PaintBox(MainWindow& window, QWidget* parent) : QWidget(parent), window_(window) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
   setFocusPolicy(Qt::NoFocus);
@@ -25,27 +34,30 @@ void PaintBox::paintEvent(QPaintEvent*) {
   inPaint_ = true;
   // A paint the window system asks for is served from the back buffer; our own drawing is only
   // shown as it is.
-  if (!presenting_) form_.PaintBox1Paint();
+  if (!presenting_) window_.form().PaintBox1Paint();
   QPainter painter(this);
-  painter.drawImage(0, 0, form_.canvas().image());
+  painter.drawImage(0, 0, window_.canvas().image());
   inPaint_ = false;
 }
 
 void PaintBox::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  form_.PaintBox1Resized(size());
+  if (TForm1* form = window_.formIfCreated()) form->PaintBox1Resized(width(), height());
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event) {
-  form_.PaintBox1MouseDown(event->position().toPoint(), event->buttons());
+  QPoint at = event->position().toPoint();
+  window_.form().PaintBox1MouseDown(at.x(), at.y(), MouseBitsOf(event->buttons()));
 }
 
 void PaintBox::mouseMoveEvent(QMouseEvent* event) {
-  form_.PaintBox1MouseMove(event->position().toPoint());
+  QPoint at = event->position().toPoint();
+  window_.form().PaintBox1MouseMove(at.x(), at.y());
 }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
-  form_.PaintBox1MouseUp(event->position().toPoint());
+  QPoint at = event->position().toPoint();
+  window_.form().PaintBox1MouseUp(at.x(), at.y());
 }
 
 }  // namespace zf61

@@ -5,11 +5,11 @@
 
 namespace zf61 {
 
-class TForm1;
+class MainWindow;
 
 class PaintBox final : public QWidget {
  public:
-  PaintBox(TForm1& form, QWidget* parent);
+  PaintBox(MainWindow& window, QWidget* parent);
 
   // Shows the canvas as it is now, without the repaint rules (for the window's own drawing).
   void present();
@@ -22,9 +22,12 @@ class PaintBox final : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  TForm1& form_;
+  MainWindow& window_;
   bool presenting_ = false;
   bool inPaint_ = false;
 };
+
+// The MouseBits of Qt's buttons.
+int MouseBitsOf(Qt::MouseButtons buttons);
 
 }  // namespace zf61

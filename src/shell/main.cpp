@@ -3,22 +3,31 @@
 #include <QApplication>
 #include <QFont>
 
+#include "files/FileOps.h"
 #include "platform/Cp932.h"
+#include "platform/QtPictureSource.h"
+#include "platform/QtTextCodec.h"
 #include "platform/X11EscKey.h"
-#include "shell/Unit1.h"
+#include "shell/MainWindow.h"
+#include "window/Captions.h"
+#include "window/Clock.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8("zf61_塗り"));
+  QApplication::setApplicationName(QString::fromUtf8(zf61::kApplicationTitle));
   // The window's font; where it is not installed, an installed Japanese gothic stands in.
-  const QString gothic = QString::fromUtf8("ＭＳ ゴシック");
+  const QString gothic = QString::fromUtf8(zf61::kFontFace);
   QFont::insertSubstitutions(gothic, {QStringLiteral("Noto Sans CJK JP"),
                                       QStringLiteral("IPAGothic"), QStringLiteral("TakaoGothic")});
   QFont font(gothic);
-  font.setPixelSize(13);
+  font.setPixelSize(zf61::kFontPixels);
   QApplication::setFont(font);
   std::filesystem::path program = zf61::QStringToPath(QApplication::applicationFilePath());
-  zf61::TForm1 form(program, std::make_unique<zf61::QtDialogs>(), zf61::MakePlatformEscKey());
-  form.show();
+  std::unique_ptr<zf61::EscKey> esc = zf61::MakePlatformEscKey();
+  zf61::QtPictureSource pictures;
+  zf61::QtTextCodec codec;
+  zf61::SteadyClock clock;
+  zf61::MainWindow window(program, {*esc, pictures, codec, zf61::SystemFileOps(), clock});
+  window.show();
   return QApplication::exec();
 }

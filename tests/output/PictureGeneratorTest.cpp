@@ -43,7 +43,8 @@ struct Generation {
     nav.FitWithoutRedraw();
   }
   GenerationResult run(std::string_view drawingFile = "") {
-    return generator.generatePicture(controls, drawingFile, canvas, dir / "zf61_temp.BMP");
+    return generator.generatePicture(controls, drawingFile, canvas, dir / "zf61_temp.BMP",
+                                     (dir / "program/").string());
   }
   uint32_t pixelAt(double x, double y) {
     PixelPoint p = nav.view().DrawingToWindow(x, y);
@@ -90,11 +91,17 @@ TEST(PictureGenerator, OpacityIsClampedNotRewritten) {
 TEST(PictureGenerator, TargetPathRule) {
   test::TempDir dir;
   std::string folder = dir.path().string() + "/";
-  EXPECT_EQ(TargetPathFor(folder + "p.bmp", "C:\\jw\\plan.jww"), folder + "p.bmp");
-  EXPECT_EQ(TargetPathFor("p.bmp", "C:\\jw\\plan.jww"), "C:\\jw\\p.bmp");
-  EXPECT_EQ(TargetPathFor("D:\\no such folder\\p.bmp", "C:\\jw\\plan.jww"), "C:\\jw\\p.bmp");
-  EXPECT_EQ(TargetPathFor("/no/such/folder/p.bmp", folder + "plan.jww"), folder + "p.bmp");
-  EXPECT_EQ(TargetPathFor("p.bmp", ""), "p.bmp");
+  const std::string program = "/opt/zf61/";
+  // The typed folder exists: the name as typed.
+  EXPECT_EQ(TargetPathFor(folder + "p.bmp", "C:\\jw\\plan.jww", program), folder + "p.bmp");
+  // It does not, or there is none: the drawing's folder, where that exists.
+  EXPECT_EQ(TargetPathFor("/no/such/folder/p.bmp", folder + "plan.jww", program), folder + "p.bmp");
+  EXPECT_EQ(TargetPathFor("p.bmp", folder + "plan.jww", program), folder + "p.bmp");
+  // A drawing of another machine (or none): the program's folder, never a folder not there.
+  EXPECT_EQ(TargetPathFor("p.bmp", "C:\\jw\\plan.jww", program), program + "p.bmp");
+  EXPECT_EQ(TargetPathFor("D:\\no such folder\\p.bmp", "C:\\jw\\plan.jww", program),
+            program + "p.bmp");
+  EXPECT_EQ(TargetPathFor("p.bmp", "", program), program + "p.bmp");
 }
 
 TEST(PictureGenerator, AWriteFailureLeavesNothingAndSaysNothing) {

@@ -76,7 +76,7 @@ TEST(ExtremeGeometry, ThroughTheWholePipeline) {
     PictureControls controls;
     controls.edit1 = (dir / "p.bmp").string();
     controls.edit3 = "3600";
-    GenerationResult result = generator.generatePicture(controls, "", canvas, dir / "t.BMP");
+    GenerationResult result = generator.generatePicture(controls, "", canvas, dir / "t.BMP", "");
     EXPECT_EQ(result.outcome, GenerationOutcome::Generated);
     handBackPicture(store, dir / "p.bmp", "p.bmp", dir / "t.BMP", result.placement);
     // A paint box of no size makes a picture of no width, which is not handed back.

@@ -90,8 +90,8 @@ bool GeneratePictureFile(const DrawingStore& store, int width, int height, const
                                    static_cast<int>(rgb & 0xFF));
   controls.depthIndex = options.depth;
   std::string drawingFolder = Cp932ToUnicode(store.settings.drawingFileName).toStdString();
-  GenerationResult result =
-      generator.generatePicture(controls, drawingFolder, scene.canvas, std::filesystem::path(path));
+  GenerationResult result = generator.generatePicture(controls, drawingFolder, scene.canvas,
+                                                      std::filesystem::path(path), "");
   return result.outcome == GenerationOutcome::Generated;
 }
 

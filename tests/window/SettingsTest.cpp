@@ -1,11 +1,8 @@
-#include "shell/SettingsFile.h"
+#include "window/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLineEdit>
-
-#include "FormFixture.h"
+#include "FakeFrontEnd.h"
 #include "support/FaultyFileOps.h"
 
 namespace zf61 {
@@ -57,20 +54,30 @@ TEST(SettingsFile, AFailedWriteKeepsTheOldFile) {
 TEST(SettingsFile, TheWindowReadsThemAtShowAndWritesThemAtClose) {
   test::FormFixture f("");
   test::WriteBytes(f.dir / "zf61.dat",
-                   "0\r\n0\r\n600\r\n400\r\n65280\r\n\x90\x7d.bmp\r\n99\r\n1\r\n12\r\n2\r\n");
+                   "7\r\n9\r\n600\r\n400\r\n65280\r\n\x90\x7d.bmp\r\n99\r\n1\r\n12\r\n2\r\n");
   f.start();
   EXPECT_EQ(f.form->fillColour(), MakeColour(0, 255, 0));
-  EXPECT_EQ(f.form->edit1()->text(), QString::fromUtf8("図.bmp"));
-  EXPECT_EQ(f.form->edit2()->text(), "99");
-  EXPECT_EQ(f.form->comboBox1()->currentIndex(), 2);
+  EXPECT_EQ(f.frontEnd.swatch, MakeColour(0, 255, 0));
+  EXPECT_EQ(f.text(TextControl::Edit1), "図.bmp");
+  EXPECT_EQ(f.text(TextControl::Edit2), "99");
+  EXPECT_EQ(f.text(TextControl::Edit3), "12");
+  EXPECT_EQ(f.frontEnd.choices[ChoiceControl::ComboBox1], 2);
+  EXPECT_EQ(f.frontEnd.choices[ChoiceControl::RadioGroup1], 1);
   EXPECT_EQ(f.form->attributes().BackgroundIndex(), 1);
-  EXPECT_EQ(f.form->width(), 600);
-  f.form->edit3()->setText("36");
-  f.form->close();
+  WindowGeometry g = f.frontEnd.windowGeometry;
+  EXPECT_EQ(g.left, 7);
+  EXPECT_EQ(g.top, 9);
+  EXPECT_EQ(g.width, 600);
+  EXPECT_EQ(g.height, 400);
+  f.text(TextControl::Edit3) = "36";
+  f.frontEnd.windowGeometry = {0, 0, 700, 500};
+  f.close();
   Settings saved = readSettings(f.dir / "zf61.dat");
   EXPECT_EQ(saved.arcDivisions, "36");
   EXPECT_EQ(saved.pictureFileName, "\x90\x7d.bmp");
   EXPECT_EQ(saved.background, 1);
+  EXPECT_EQ(saved.left, 0);  // a stored 0, 0 is a place like any other
+  EXPECT_EQ(saved.width, 700);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Reading and writing the settings file.
-#include "shell/SettingsFile.h"
+#include "window/SettingsFile.h"
 
 #include <algorithm>
 #include <fstream>

@@ -2,10 +2,7 @@
 // and no temporary file is left, and a file that could not be replaced keeps its content.
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QLineEdit>
-
-#include "FormFixture.h"
+#include "FakeFrontEnd.h"
 
 namespace zf61 {
 namespace {
@@ -36,11 +33,11 @@ TEST(FileFaults, GenerationAndTheCloseSequence) {
                      "5\r\n6\r\n500\r\n400\r\n0\r\n\r\n128\r\n0\r\n24\r\n4\r\n");
     test::WriteBytes(f.dir / "fill.bmp", "previous picture");
     f.start();
-    f.form->edit1()->setText(QString::fromStdString((f.dir / "fill.bmp").string()));
+    f.text(TextControl::Edit1) = (f.dir / "fill.bmp").string();
     Inject(f.files, fault);
     f.form->Button3Click();  // the temporary picture cannot be written
-    EXPECT_TRUE(f.form->label2()->text().isEmpty());
-    EXPECT_TRUE(f.dialogs->messages.empty());
+    EXPECT_TRUE(f.text(TextControl::Label2).empty());
+    EXPECT_TRUE(f.frontEnd.messages.empty());
     EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));
     f.form->Button1Click();  // nothing to hand back; settings and exchange file fail to write
     EXPECT_EQ(test::ReadBytes(f.dir / "fill.bmp"), "previous picture");
@@ -56,9 +53,9 @@ TEST(FileFaults, TheCopyToTheTargetFailsAfterAGoodPicture) {
     test::FormFixture f(kSquare);
     test::WriteBytes(f.dir / "fill.bmp", "previous picture");
     f.start();
-    f.form->edit1()->setText(QString::fromStdString((f.dir / "fill.bmp").string()));
+    f.text(TextControl::Edit1) = (f.dir / "fill.bmp").string();
     f.form->Button3Click();
-    ASSERT_FALSE(f.form->label2()->text().isEmpty());
+    ASSERT_FALSE(f.text(TextControl::Label2).empty());
     Inject(f.files, fault);
     f.form->Button1Click();
     EXPECT_EQ(test::ReadBytes(f.dir / "fill.bmp"), "previous picture");

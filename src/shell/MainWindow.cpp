@@ -1,0 +1,199 @@
+// MainWindow: the controls and their layout.
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "shell/PaintBox.h"
+#include "window/Captions.h"
+#include "window/MemoText.h"
+#include "window/SettingsFile.h"
+
+namespace zf61 {
+namespace {
+
+constexpr const char* kCream = "#FFFBF0";
+constexpr const char* kLightGrey = "#D4D0C8";
+// The notes box keeps at least this height; below it the side panel scrolls.
+constexpr int kMemoMinimumHeight = 80;
+
+QString Utf8(const char* text) {
+  return QString::fromUtf8(text);
+}
+
+QHBoxLayout* Row(QVBoxLayout* v) {
+  auto* row = new QHBoxLayout();
+  v->addLayout(row);
+  return row;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::filesystem::path programFile, FormServices services) {
+  setWindowTitle(Utf8(kWindowCaption));
+  setMinimumSize(kMinWindowWidth, kMinWindowHeight);
+  BuildControls();
+  form_ = std::make_unique<TForm1>(std::move(programFile), *this, services);
+  // Keys and the wheel reach the form before any control.
+  qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+}
+
+QWidget* MainWindow::paintBox() const {
+  return paintBox_;
+}
+
+QPushButton* MainWindow::button(ButtonControl button) const {
+  return buttons_[static_cast<int>(button)];
+}
+
+QLineEdit* MainWindow::edit(TextControl control) const {
+  switch (control) {
+    case TextControl::Edit1:
+      return edit1_;
+    case TextControl::Edit2:
+      return edit2_;
+    case TextControl::Edit3:
+      return edit3_;
+    default:
+      return nullptr;
+  }
+}
+
+QPushButton* MainWindow::MakeButton(ButtonControl which, const char* caption, QWidget* parent) {
+  auto* made = new QPushButton(Utf8(caption), parent);
+  buttons_[static_cast<int>(which)] = made;
+  return made;
+}
+
+void MainWindow::BuildControls() {
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->setSpacing(0);
+  auto* row = new QHBoxLayout();
+  row->setSpacing(0);
+  paintBox_ = new PaintBox(*this, this);
+  row->addWidget(paintBox_, 1);
+  // At the smallest window the panel scrolls, so that every control stays reachable.
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(BuildSidePanel());
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  scroll->setFixedWidth(kPanelWidth);
+  row->addWidget(scroll);
+  outer->addLayout(row, 1);
+  labelA1_ = new QLabel(Utf8(kStatusBlank), this);
+  labelA1_->setAlignment(Qt::AlignCenter);
+  labelA1_->setAutoFillBackground(true);
+  labelA1_->setStyleSheet(QString("background: %1;").arg(kLightGrey));
+  outer->addWidget(labelA1_);
+}
+
+QWidget* MainWindow::BuildSidePanel() {
+  auto* panel2 = new QWidget(this);
+  panel2->setAutoFillBackground(true);
+  QPalette cream = panel2->palette();
+  cream.setColor(QPalette::Window, QColor(kCream));
+  panel2->setPalette(cream);
+  auto* v = new QVBoxLayout(panel2);
+  v->setContentsMargins(4, 4, 4, 4);
+  v->setSpacing(3);
+
+  auto* group = new QGroupBox(Utf8(kCaptionRadioGroup1), panel2);
+  auto* groupRow = new QHBoxLayout(group);
+  radioGroup1_ = new QButtonGroup(this);
+  for (int item = 0; item < 2; ++item) {
+    auto* radio = new QRadioButton(Utf8(kBackgroundItems[item]), group);
+    radioGroup1_->addButton(radio, item);
+    groupRow->addWidget(radio);
+  }
+  radioGroup1_->button(0)->setChecked(true);
+  connect(radioGroup1_, &QButtonGroup::idClicked, this,
+          [this](int id) { form_->RadioGroup1Click(id); });
+  v->addWidget(group);
+  AddColourRow(panel2, v);
+  AddFileRows(panel2, v);
+  AddChoiceRows(panel2, v);
+  AddNotesAndButtons(panel2, v);
+  return panel2;
+}
+
+void MainWindow::AddColourRow(QWidget* panel, QVBoxLayout* v) {
+  QHBoxLayout* colourRow = Row(v);
+  QPushButton* button4 = MakeButton(ButtonControl::Button4, kCaptionButton4, panel);
+  connect(button4, &QPushButton::clicked, this, [this] { form_->Button4Click(); });
+  label1_ = new QLabel(panel);
+  label1_->setAutoFillBackground(true);
+  label1_->setFrameStyle(QFrame::Box);
+  label1_->setMinimumHeight(22);
+  colourRow->addWidget(button4);
+  colourRow->addWidget(label1_, 1);
+  QHBoxLayout* alphaRow = Row(v);
+  alphaRow->addWidget(new QLabel(Utf8(kCaptionLabel3), panel));
+  edit2_ = new QLineEdit(Utf8(kInitialOpacity), panel);
+  alphaRow->addWidget(edit2_);
+}
+
+void MainWindow::AddFileRows(QWidget* panel, QVBoxLayout* v) {
+  QPushButton* button5 = MakeButton(ButtonControl::Button5, kCaptionButton5, panel);
+  connect(button5, &QPushButton::clicked, this, [this] { form_->Button5Click(); });
+  v->addWidget(button5);
+  edit1_ = new QLineEdit(panel);
+  v->addWidget(edit1_);
+  label2_ = new QLabel(panel);
+  label2_->setWordWrap(true);
+  v->addWidget(label2_);
+}
+
+void MainWindow::AddChoiceRows(QWidget* panel, QVBoxLayout* v) {
+  QHBoxLayout* depthRow = Row(v);
+  depthRow->addWidget(new QLabel(Utf8(kCaptionLabel5), panel));
+  comboBox1_ = new QComboBox(panel);
+  for (const char* item : kDepthItems) comboBox1_->addItem(Utf8(item));
+  comboBox1_->setCurrentIndex(kInitialDepthItem);
+  depthRow->addWidget(comboBox1_);
+  QHBoxLayout* arcRow = Row(v);
+  arcRow->addWidget(new QLabel(Utf8(kCaptionLabel4), panel));
+  edit3_ = new QLineEdit(Utf8(kInitialArcDivisions), panel);
+  arcRow->addWidget(edit3_);
+  QPushButton* button3 = MakeButton(ButtonControl::Button3, kCaptionButton3, panel);
+  connect(button3, &QPushButton::clicked, this, [this] { form_->Button3Click(); });
+  v->addWidget(button3);
+}
+
+void MainWindow::AddNotesAndButtons(QWidget* panel, QVBoxLayout* v) {
+  memo1_ = new QPlainTextEdit(panel);
+  memo1_->setReadOnly(true);
+  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo1_->setMinimumHeight(kMemoMinimumHeight);
+  QStringList lines;
+  for (const char* line : kMemoLines) lines << Utf8(line);
+  memo1_->setPlainText(lines.join('\n'));
+  v->addWidget(memo1_, 1);
+  QHBoxLayout* okRow = Row(v);
+  QPushButton* button1 = MakeButton(ButtonControl::Button1, kCaptionButton1, panel);
+  QPushButton* button2 = MakeButton(ButtonControl::Button2, kCaptionButton2, panel);
+  connect(button1, &QPushButton::clicked, this, [this] { form_->Button1Click(); });
+  connect(button2, &QPushButton::clicked, this, [this] { form_->Button2Click(); });
+  okRow->addWidget(button1);
+  okRow->addWidget(button2);
+}
+
+}  // namespace zf61

@@ -1,0 +1,100 @@
+// The Qt front-end of the main window: builds the controls, turns Qt's events into calls of
+// TForm1's handlers and carries out what TForm1 asks of it.
+#pragma once
+
+#include <QWidget>
+
+#include <filesystem>
+#include <memory>
+
+#include "platform/QtCanvas.h"
+#include "window/FormFrontEnd.h"
+#include "window/TForm1.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace zf61 {
+
+class PaintBox;
+
+class MainWindow : public QWidget, public FormFrontEnd {
+ public:
+  MainWindow(std::filesystem::path programFile, FormServices services);
+  ~MainWindow() override;
+
+  TForm1& form() { return *form_; }
+  // Null while the controls are still being built.
+  TForm1* formIfCreated() { return form_.get(); }
+  const QtCanvas& canvas() const { return *canvas_; }
+  QWidget* paintBox() const;
+  QPushButton* button(ButtonControl button) const;
+  QLineEdit* edit(TextControl control) const;
+  QComboBox* comboBox1() const { return comboBox1_; }
+  QLabel* label2() const { return label2_; }
+  QLabel* labelA1() const { return labelA1_; }
+
+  // FormFrontEnd
+  std::string text(TextControl control) const override;
+  void setText(TextControl control, std::string_view utf8) override;
+  int selectedItem(ChoiceControl control) const override;
+  void selectItem(ChoiceControl control, int item) override;
+  void setSwatchColour(Colour colour) override;
+  void setButtonEnabled(ButtonControl button, bool enabled) override;
+  void showMessage(std::string_view utf8) override;
+  std::optional<Colour> chooseColour(Colour initial) override;
+  std::optional<std::string> choosePictureFile(std::string_view folder,
+                                               std::string_view name) override;
+  std::unique_ptr<Canvas> createCanvas(int32_t width, int32_t height) override;
+  void presentCanvas() override;
+  void presentStatus() override;
+  WindowGeometry geometry() const override;
+  void setGeometry(const WindowGeometry& geometry) override;
+  void focusNotes() override;
+  void setBusy(bool busy) override;
+  void discardPendingInput() override;
+  void closeWindow() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  QWidget* BuildSidePanel();
+  QPushButton* MakeButton(ButtonControl which, const char* caption, QWidget* parent);
+  void AddColourRow(QWidget* panel, QVBoxLayout* v);
+  void AddFileRows(QWidget* panel, QVBoxLayout* v);
+  void AddChoiceRows(QWidget* panel, QVBoxLayout* v);
+  void AddNotesAndButtons(QWidget* panel, QVBoxLayout* v);
+  bool FilterKey(QKeyEvent* key);
+  bool FilterWheel(QWheelEvent* wheel);
+
+  PaintBox* paintBox_ = nullptr;
+  QButtonGroup* radioGroup1_ = nullptr;
+  QLabel* label1_ = nullptr;
+  QLineEdit* edit1_ = nullptr;
+  QLineEdit* edit2_ = nullptr;
+  QLineEdit* edit3_ = nullptr;
+  QLabel* label2_ = nullptr;
+  QComboBox* comboBox1_ = nullptr;
+  QPushButton* buttons_[5] = {};
+  QPlainTextEdit* memo1_ = nullptr;
+  QLabel* labelA1_ = nullptr;
+
+  QtCanvas* canvas_ = nullptr;  // the latest canvas made for TForm1, which owns it
+  bool discardingInput_ = false;
+  bool busy_ = false;
+  std::unique_ptr<TForm1> form_;
+};
+
+// Windows virtual-key code of a Qt key; 0 for keys the window does not handle.
+int VirtualKeyOf(int qtKey);
+
+}  // namespace zf61

@@ -1,0 +1,209 @@
+// MainWindow: what TForm1 asks of the front-end, and Qt's events turned into TForm1's handlers.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWheelEvent>
+
+#include "shell/Dialogs.h"
+#include "shell/MainWindow.h"
+#include "shell/PaintBox.h"
+#include "window/KeyCodes.h"
+
+namespace zf61 {
+namespace {
+
+QString FromUtf8(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+int VirtualKeyOf(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Escape:
+      return kVkEscape;
+    case Qt::Key_PageUp:
+      return kVkPageUp;
+    case Qt::Key_PageDown:
+      return kVkPageDown;
+    case Qt::Key_End:
+      return kVkEnd;
+    case Qt::Key_Home:
+      return kVkHome;
+    case Qt::Key_Left:
+      return kVkLeft;
+    case Qt::Key_Up:
+      return kVkUp;
+    case Qt::Key_Right:
+      return kVkRight;
+    case Qt::Key_Down:
+      return kVkDown;
+    case Qt::Key_Insert:
+      return kVkInsert;
+    default:
+      return 0;
+  }
+}
+
+std::string MainWindow::text(TextControl control) const {
+  if (control == TextControl::Label2) return label2_->text().toStdString();
+  if (control == TextControl::LabelA1) return labelA1_->text().toStdString();
+  return edit(control)->text().toStdString();
+}
+
+void MainWindow::setText(TextControl control, std::string_view utf8) {
+  if (control == TextControl::Label2) {
+    label2_->setText(FromUtf8(utf8));
+  } else if (control == TextControl::LabelA1) {
+    labelA1_->setText(FromUtf8(utf8));
+  } else {
+    edit(control)->setText(FromUtf8(utf8));
+  }
+}
+
+int MainWindow::selectedItem(ChoiceControl control) const {
+  if (control == ChoiceControl::RadioGroup1) return radioGroup1_->checkedId();
+  return comboBox1_->currentIndex();
+}
+
+void MainWindow::selectItem(ChoiceControl control, int item) {
+  if (control == ChoiceControl::RadioGroup1) {
+    radioGroup1_->button(item)->setChecked(true);
+  } else {
+    comboBox1_->setCurrentIndex(item);
+  }
+}
+
+void MainWindow::setSwatchColour(Colour colour) {
+  QPalette palette = label1_->palette();
+  palette.setColor(QPalette::Window, ToQColor(colour));
+  label1_->setPalette(palette);
+}
+
+void MainWindow::setButtonEnabled(ButtonControl which, bool enabled) {
+  QPushButton* b = button(which);
+  b->setEnabled(enabled);
+  b->repaint();  // drawn disabled at once, before a long task starts
+}
+
+void MainWindow::showMessage(std::string_view utf8) {
+  ShowMessage(this, FromUtf8(utf8));
+}
+
+std::optional<Colour> MainWindow::chooseColour(Colour initial) {
+  return RunColourDialog(this, initial);
+}
+
+std::optional<std::string> MainWindow::choosePictureFile(std::string_view folder,
+                                                         std::string_view name) {
+  std::unique_ptr<QFileDialog> dialog =
+      MakePictureFileDialog(this, FromUtf8(folder), FromUtf8(name));
+  std::optional<QString> chosen = RunPictureFileDialog(*dialog);
+  if (!chosen) return std::nullopt;
+  return chosen->toStdString();
+}
+
+std::unique_ptr<Canvas> MainWindow::createCanvas(int32_t width, int32_t height) {
+  auto canvas = std::make_unique<QtCanvas>(width, height);
+  canvas_ = canvas.get();
+  return canvas;
+}
+
+void MainWindow::presentCanvas() {
+  paintBox_->present();
+}
+
+void MainWindow::presentStatus() {
+  labelA1_->repaint();
+}
+
+WindowGeometry MainWindow::geometry() const {
+  return {x(), y(), width(), height()};
+}
+
+void MainWindow::setGeometry(const WindowGeometry& g) {
+  move(g.left, g.top);
+  resize(g.width, g.height);
+}
+
+void MainWindow::focusNotes() {
+  memo1_->setFocus();
+}
+
+void MainWindow::setBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void MainWindow::discardPendingInput() {
+  // Clicks and keys that queued up meanwhile reach the event filter now and are dropped there.
+  discardingInput_ = true;
+  QApplication::processEvents();
+  discardingInput_ = false;
+}
+
+void MainWindow::closeWindow() {
+  close();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  form_->FormShow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  form_->FormClose();
+  event->accept();
+}
+
+bool MainWindow::FilterKey(QKeyEvent* key) {
+  int vk = VirtualKeyOf(key->key());
+  return vk != 0 && form_->FormKeyDown(vk, key->modifiers() & Qt::ShiftModifier);
+}
+
+bool MainWindow::FilterWheel(QWheelEvent* wheel) {
+  QPoint position = paintBox_->mapFromGlobal(wheel->globalPosition().toPoint());
+  form_->FormMouseWheel(position.x(), position.y(), wheel->angleDelta().y());
+  return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (discardingInput_ && IsUserInput(event->type())) return true;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return false;
+  if (event->type() == QEvent::KeyPress) return FilterKey(static_cast<QKeyEvent*>(event));
+  if (event->type() == QEvent::Wheel) return FilterWheel(static_cast<QWheelEvent*>(event));
+  return false;
+}
+
+}  // namespace zf61

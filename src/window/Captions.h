@@ -1,0 +1,38 @@
+// The window's captions, items and texts (UTF-8), the same for every front-end. "&" marks the
+// accelerator letter (Alt plus that letter).
+#pragma once
+
+namespace zf61 {
+
+inline constexpr const char* kApplicationTitle = "zf61_塗り";
+inline constexpr const char* kWindowCaption = "塗り";
+// The window's font and its pixel height; where it is not installed a Japanese gothic stands in.
+inline constexpr const char* kFontFace = "ＭＳ ゴシック";
+inline constexpr int kFontPixels = 13;
+
+inline constexpr const char* kCaptionRadioGroup1 = "背景色(&B)";
+inline constexpr const char* kBackgroundItems[] = {"白", "黒"};
+inline constexpr const char* kCaptionButton4 = "色(&C)";
+inline constexpr const char* kCaptionLabel3 = "アルファ値";
+inline constexpr const char* kCaptionButton5 = "画像ファイル名(&I)";
+inline constexpr const char* kCaptionLabel5 = "保存画像色";
+inline constexpr const char* kDepthItems[] = {"2色", "16色", "256色", "24bit色", "32bit色"};
+inline constexpr const char* kCaptionLabel4 = "円弧分割数";
+inline constexpr const char* kCaptionButton3 = "作図実行(&G)";
+inline constexpr const char* kCaptionButton1 = "ＯＫ(&Y)";
+inline constexpr const char* kCaptionButton2 = "キャンセル(&N)";
+
+// The controls' texts before the settings are read.
+inline constexpr const char* kInitialOpacity = "128";
+inline constexpr const char* kInitialArcDivisions = "24";
+inline constexpr int kInitialDepthItem = 3;  // "24bit色", replaced by the settings' choice
+// The status line starts as one full-width blank.
+inline constexpr const char* kStatusBlank = "　";
+
+// The save-picture dialog's filter, as "description|pattern".
+inline constexpr const char* kPictureFilter = "ビットマップ (*.bmp)|*.bmp";
+
+// Layout shared by the front-ends, in pixels.
+inline constexpr int kPanelWidth = 178;
+
+}  // namespace zf61

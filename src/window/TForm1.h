@@ -1,0 +1,120 @@
+// TForm1: the main window's behaviour, whatever toolkit shows it. The run from reading
+// JWC_TEMP.TXT to writing it back, the settings, the side panel's buttons, picture generation
+// and hand-back, the full redraw with its back buffer, and navigation with keys, the wheel,
+// two-button gestures, the middle-button drag and resizing. The front-end turns its events
+// into calls of the handlers below and carries out what TForm1 asks of it.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "exchange/ExchangeWriter.h"
+#include "files/FileOps.h"
+#include "fill/RegionTracer.h"
+#include "model/DrawingStore.h"
+#include "model/EscKey.h"
+#include "model/TextCodec.h"
+#include "model/UnitGraAtt.h"
+#include "view/EntityRenderer.h"
+#include "view/PictureSource.h"
+#include "view/ViewNavigator.h"
+#include "window/Clock.h"
+#include "window/FormFrontEnd.h"
+#include "window/SettingsFile.h"
+
+namespace zf61 {
+
+// What the window needs of its platform besides the front-end.
+struct FormServices {
+  EscKey& esc;
+  PictureSource& pictures;
+  const TextCodec& codec;
+  FileOps& files;
+  const Clock& clock;
+};
+
+class TForm1 {
+ public:
+  // FormCreate. `programFile`: the executable; JWC_TEMP.TXT, the settings file (its name with
+  // ".dat") and the temporary picture live in its folder.
+  TForm1(std::filesystem::path programFile, FormFrontEnd& frontEnd, FormServices services);
+  ~TForm1();
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  // The window is shown for the first time / closes by any means (both run once).
+  void FormShow();
+  void FormClose();
+
+  void Button1Click();  // OK
+  void Button2Click();  // Cancel
+  void Button3Click();  // generate the picture
+  void Button4Click();  // fill colour
+  void Button5Click();  // picture file name
+  void RadioGroup1Click(int item);
+
+  // The drawing area asks to be painted; afterwards it shows the canvas.
+  void PaintBox1Paint();
+  // The drawing area has a new size in pixels.
+  void PaintBox1Resized(int32_t width, int32_t height);
+  // Positions in drawing-area pixels; `buttons` is a set of MouseBits.
+  void PaintBox1MouseDown(int32_t x, int32_t y, int buttons);
+  void PaintBox1MouseMove(int32_t x, int32_t y);
+  void PaintBox1MouseUp(int32_t x, int32_t y);
+  // A Windows virtual-key code; true when the key is consumed (no control sees it).
+  bool FormKeyDown(int key, bool shift);
+  // Wheel turns in units of 1/120 notch (negative: towards the user), the pointer in
+  // drawing-area pixels. Every whole notch zooms once.
+  void FormMouseWheel(int32_t x, int32_t y, int delta);
+  void RedrawView();
+
+  const ViewWindow& view() const { return navigator_.view(); }
+  const DrawingStore& store() const { return store_; }
+  const TgraAttribute& attributes() const { return att_; }
+  const Canvas& canvas() const { return *canvas_; }
+  Colour fillColour() const { return fillColour_; }
+  bool hasBackBuffer() const { return backBuffer_.has_value(); }
+  bool closed() const { return closed_; }
+
+ private:
+  void WindowSetUp();
+  void ApplySettings(const Settings& settings);
+  Settings CurrentSettings() const;
+  void SetFillColour(Colour colour);
+  std::string TextOf(TextControl control) const { return frontEnd_.text(control); }
+
+  void DrawRubberBand();
+  void TwoButtonRelease(int32_t x, int32_t y, PointD p, PointD q);
+  void MiddleDragRelease(PointD p, PointD q);
+  void PanByKey(int key, bool shift);
+  void ZoomAboutCentre(double factor);
+
+  std::filesystem::path programFile_;
+  std::filesystem::path programFolder_;
+  std::filesystem::path tempPicturePath_;
+  FormFrontEnd& frontEnd_;
+  FormServices services_;
+
+  DrawingStore store_;
+  TgraAttribute att_;
+  ViewNavigator navigator_;
+  EntityRenderer renderer_;
+  RegionTracer tracer_;
+  std::unique_ptr<Canvas> canvas_;
+  std::optional<RasterImage> backBuffer_;
+  std::optional<RasterImage> dragImage_;
+  PicturePlacement placement_;
+  Colour fillColour_ = kWhite;
+
+  bool ready_ = false;
+  bool shown_ = false;
+  bool closed_ = false;
+  int mouseState_ = 0;
+  PixelPoint pressPoint_;
+  PixelPoint bandEnd_;
+  bool bandOnScreen_ = false;
+  int wheelRemainder_ = 0;
+};
+
+}  // namespace zf61

@@ -1,0 +1,70 @@
+// TForm1: the side panel's buttons, picture generation and the hand-back on OK.
+#include "files/PathText.h"
+#include "output/PictureGenerator.h"
+#include "window/TForm1.h"
+
+namespace zf61 {
+namespace {
+
+constexpr const char* kStatusWritingFile = "ファイル生成中です";
+
+}  // namespace
+
+void TForm1::Button1Click() {
+  std::string target = TextOf(TextControl::Label2);
+  handBackPicture(store_, NativePath(target), services_.codec.utf8ToCp932(target), tempPicturePath_,
+                  placement_, services_.files);
+  frontEnd_.setText(TextControl::LabelA1, kStatusWritingFile);
+  frontEnd_.presentStatus();
+  frontEnd_.closeWindow();
+}
+
+void TForm1::Button2Click() {
+  frontEnd_.closeWindow();
+}
+
+void TForm1::Button3Click() {
+  frontEnd_.setText(TextControl::Label2, "");
+  PictureControls controls;
+  controls.edit1 = TextOf(TextControl::Edit1);
+  controls.edit2 = TextOf(TextControl::Edit2);
+  controls.edit3 = TextOf(TextControl::Edit3);
+  controls.fillColour = fillColour_;
+  controls.depthIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
+  std::string drawingFile = services_.codec.cp932ToUtf8(store_.settings.drawingFileName);
+  GenerationRequest request =
+      CheckControls(controls, drawingFile, PathToUtf8(programFolder_, true));
+  frontEnd_.setText(TextControl::Edit3, request.edit3);
+  if (!request.message.empty()) {
+    frontEnd_.showMessage(request.message);
+    return;
+  }
+  frontEnd_.setButtonEnabled(ButtonControl::Button3, false);
+  PictureGenerator generator(att_, navigator_.view(), tracer_, renderer_, services_.files);
+  GenerationResult result = generator.generate(request, *canvas_, tempPicturePath_);
+  frontEnd_.presentCanvas();  // the drawing area shows the picture as saved
+  if (result.outcome == GenerationOutcome::Generated) {
+    frontEnd_.setText(TextControl::Label2, result.targetPath);
+    placement_ = result.placement;
+  }
+  frontEnd_.setButtonEnabled(ButtonControl::Button3, true);
+}
+
+void TForm1::Button4Click() {
+  if (std::optional<Colour> colour = frontEnd_.chooseColour(fillColour_)) SetFillColour(*colour);
+}
+
+void TForm1::Button5Click() {
+  std::string current = TextOf(TextControl::Edit1);
+  std::optional<std::string> chosen =
+      frontEnd_.choosePictureFile(FolderPart(current), FileNamePart(current));
+  if (chosen) frontEnd_.setText(TextControl::Edit1, *chosen);
+}
+
+void TForm1::RadioGroup1Click(int item) {
+  att_.SetBackground(item);
+  att_.RecomputeColours();
+  RedrawView();
+}
+
+}  // namespace zf61

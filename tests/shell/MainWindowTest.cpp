@@ -1,0 +1,103 @@
+// The Qt front-end wired to the window's behaviour: controls, keys, wheel, buttons and close.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "platform/QtPictureSource.h"
+#include "platform/QtTextCodec.h"
+#include "shell/Dialogs.h"
+#include "shell/MainWindow.h"
+#include "support/TempDir.h"
+#include "window/KeyCodes.h"
+
+namespace zf61 {
+namespace {
+
+const std::string kSquare = "hq\r\n0 0 100 0\r\n100 0 100 100\r\n100 100 0 100\r\n0 100 0 0\r\n";
+
+struct Window {
+  test::TempDir dir;
+  NoEscKey esc;
+  QtPictureSource pictures;
+  QtTextCodec codec;
+  SteadyClock clock;
+  std::unique_ptr<MainWindow> window;
+
+  Window() {
+    test::WriteBytes(dir / "JWC_TEMP.TXT", kSquare);
+    test::WriteBytes(dir / "zf61.dat",
+                     "0\r\n0\r\n600\r\n450\r\n255\r\n\x90\x7d.bmp\r\n128\r\n0\r\n24\r\n3\r\n");
+    window = std::make_unique<MainWindow>(
+        dir / "zf61", FormServices{esc, pictures, codec, SystemFileOps(), clock});
+    window->show();
+    // Accelerators (Alt plus a letter) act only in the active window.
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QApplication::processEvents();
+  }
+};
+
+TEST(MainWindow, ControlsShowTheSettingsAndTheDrawing) {
+  Window w;
+  EXPECT_EQ(w.window->windowTitle(), QString::fromUtf8("塗り"));
+  EXPECT_EQ(w.window->button(ButtonControl::Button3)->text(), QString::fromUtf8("作図実行(&G)"));
+  EXPECT_EQ(w.window->edit(TextControl::Edit1)->text(), QString::fromUtf8("図.bmp"));
+  EXPECT_EQ(w.window->comboBox1()->currentText(), QString::fromUtf8("24bit色"));
+  EXPECT_EQ(w.window->width(), 600);
+  EXPECT_TRUE(w.window->form().hasBackBuffer());
+  EXPECT_EQ(w.window->canvas().width(), w.window->paintBox()->width());
+  EXPECT_EQ(w.window->canvas().image().pixel(0, 0), qRgb(0, 255, 255));
+}
+
+TEST(MainWindow, KeysAndTheWheelReachTheFormBeforeAnyControl) {
+  Window w;
+  QLineEdit* edit1 = w.window->edit(TextControl::Edit1);
+  edit1->setFocus();
+  double left = w.window->form().view().Left;
+  QTest::keyClick(edit1, Qt::Key_Left);
+  EXPECT_LT(w.window->form().view().Left, left);
+  EXPECT_EQ(edit1->text(), QString::fromUtf8("図.bmp"));
+  double scale = w.window->form().view().Scale;
+  QWidget* box = w.window->paintBox();
+  QPoint at(50, 40);
+  QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(box, &wheel);
+  EXPECT_DOUBLE_EQ(w.window->form().view().Scale, scale * 1.5);
+  EXPECT_EQ(VirtualKeyOf(Qt::Key_Insert), kVkInsert);
+  EXPECT_EQ(VirtualKeyOf(Qt::Key_A), 0);
+}
+
+TEST(MainWindow, GenerateByItsAcceleratorThenOkClosesAndHandsBack) {
+  Window w;
+  std::string target = (w.dir / "fill.bmp").string();
+  w.window->edit(TextControl::Edit1)->setText(QString::fromStdString(target));
+  QTest::keyClick(w.window.get(), Qt::Key_G, Qt::AltModifier);
+  // An accelerator clicks its button as the mouse would, a moment later.
+  QTest::qWaitFor([&] { return !w.window->label2()->text().isEmpty(); });
+  EXPECT_EQ(w.window->label2()->text().toStdString(), target);
+  EXPECT_TRUE(w.window->button(ButtonControl::Button3)->isEnabled());
+  QTest::mouseClick(w.window->button(ButtonControl::Button1), Qt::LeftButton);
+  EXPECT_FALSE(w.window->isVisible());
+  EXPECT_NE(test::ReadBytes(w.dir / "JWC_TEMP.TXT").find("^@BM" + target), std::string::npos);
+  EXPECT_TRUE(std::filesystem::exists(w.dir / "fill.bmp"));
+}
+
+TEST(MainWindow, ThePictureDialogAddsNoSuffix) {
+  std::unique_ptr<QFileDialog> dialog =
+      MakePictureFileDialog(nullptr, QString::fromStdString("/no/such/folder/"), "p.bmp");
+  EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_TRUE(dialog->defaultSuffix().isEmpty());
+  EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(dialog->nameFilters().value(0), QString::fromUtf8("ビットマップ (*.bmp)"));
+}
+
+}  // namespace
+}  // namespace zf61

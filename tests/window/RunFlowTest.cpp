@@ -1,0 +1,106 @@
+// End to end without a toolkit: show, generate, OK or Cancel, and what Jw_cad finds afterwards.
+#include <gtest/gtest.h>
+
+#include "FakeFrontEnd.h"
+#include "model/Numbers.h"
+
+namespace zf61 {
+namespace {
+
+using test::FormFixture;
+
+const std::string kSquare =
+    "hq\r\nhs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\nlg0\r\nly0\r\nlc2\r\n"
+    "0 0 100 0\r\n100 0 100 100\r\n100 100 0 100\r\n0 100 0 0\r\n";
+
+TEST(RunFlow, GenerateThenOkHandsBackOnePictureRecord) {
+  for (bool withBz : {false, true}) {
+    FormFixture f(withBz ? "bz\r\n" + kSquare : kSquare);
+    f.start();
+    std::string target = (f.dir / "fill.bmp").string();
+    f.text(TextControl::Edit1) = target;
+    f.form->Button3Click();
+    ASSERT_EQ(f.text(TextControl::Label2), target);
+    EXPECT_TRUE(f.frontEnd.enabled[ButtonControl::Button3]);
+    const ViewWindow& v = f.form->view();
+    std::string record = "ch " + FormatGeneral(v.Left) + " " + FormatGeneral(v.Bottom) +
+                         " 1 0 \"^@BM" + target + "," + FormatFixed(3, v.Right - v.Left) + "\r\n";
+    f.form->Button1Click();
+    EXPECT_TRUE(f.frontEnd.closed);
+    EXPECT_EQ(f.exchangeFile(), "bz\r\n" + record) << withBz;
+    EXPECT_TRUE(std::filesystem::exists(f.dir / "fill.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));
+    EXPECT_EQ(f.text(TextControl::LabelA1), "ファイル生成中です");
+  }
+}
+
+TEST(RunFlow, CancelCloseBoxAndOkWithoutPictureChangeNothing) {
+  for (int way = 0; way < 3; ++way) {
+    for (bool withBz : {false, true}) {
+      FormFixture f(withBz ? "bz\r\n" + kSquare : kSquare);
+      f.start();
+      f.text(TextControl::Edit1) = (f.dir / "fill.bmp").string();
+      if (way != 2) f.form->Button3Click();  // a picture exists, but is not handed back
+      if (way == 0) f.form->Button2Click();
+      if (way == 1) f.close();
+      if (way == 2) f.form->Button1Click();
+      EXPECT_EQ(f.exchangeFile(), withBz ? "bz\r\n" : "hq\r\n") << way;
+      EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP")) << way;
+      EXPECT_FALSE(std::filesystem::exists(f.dir / "fill.bmp")) << way;
+    }
+  }
+}
+
+TEST(RunFlow, RefusedNamesGetTheirMessageAndLeaveTheButtonAlone) {
+  FormFixture f("");
+  f.start();
+  EXPECT_EQ(f.form->store().figureCount(), 0u);
+  f.text(TextControl::Edit1) = "";
+  f.text(TextControl::Edit3) = "2";
+  f.text(TextControl::Label2) = "old target";
+  f.form->Button3Click();
+  ASSERT_EQ(f.frontEnd.messages.size(), 1u);
+  EXPECT_EQ(f.frontEnd.messages[0], "画像ファイル名の入力／画像ファイル指定を行って下さい。");
+  EXPECT_EQ(f.text(TextControl::Edit3), "3");
+  EXPECT_EQ(f.text(TextControl::Label2), "");  // the previous picture is forgotten
+  f.text(TextControl::Edit1) = "a.jpg";
+  f.form->Button3Click();
+  EXPECT_EQ(f.frontEnd.messages.back(), "画像ファイル名は BMP形式のみです。");
+  // The button is disabled only once the picture is really made, never around a message.
+  EXPECT_EQ(f.frontEnd.enabled.count(ButtonControl::Button3), 0u);
+  f.close();
+  EXPECT_EQ(f.exchangeFile(), "hq\r\n");
+}
+
+TEST(RunFlow, ColourAndFileDialogs) {
+  FormFixture f(kSquare);
+  f.start();
+  f.frontEnd.colourAnswer = MakeColour(10, 20, 30);
+  f.form->Button4Click();
+  EXPECT_EQ(f.form->fillColour(), MakeColour(10, 20, 30));
+  EXPECT_EQ(f.frontEnd.swatch, MakeColour(10, 20, 30));
+  f.frontEnd.colourAnswer.reset();
+  f.form->Button4Click();  // cancelled: unchanged
+  EXPECT_EQ(f.form->fillColour(), MakeColour(10, 20, 30));
+  f.text(TextControl::Edit1) = "C:\\pics\\old.bmp";
+  f.frontEnd.fileAnswer = "/tmp/new.bmp";
+  f.form->Button5Click();
+  EXPECT_EQ(f.frontEnd.askedFolder, "C:\\pics\\");
+  EXPECT_EQ(f.frontEnd.askedName, "old.bmp");
+  EXPECT_EQ(f.text(TextControl::Edit1), "/tmp/new.bmp");
+  f.frontEnd.fileAnswer.reset();
+  f.form->Button5Click();
+  EXPECT_EQ(f.text(TextControl::Edit1), "/tmp/new.bmp");
+}
+
+TEST(RunFlow, TheBackgroundChoiceRedrawsInItsColour) {
+  FormFixture f(kSquare);
+  f.start();
+  EXPECT_EQ(f.frontEnd.canvas->at(200, 150) & 0xFFFFFFu, 0xFFFFFFu);
+  f.form->RadioGroup1Click(1);
+  EXPECT_EQ(f.form->attributes().BackgroundIndex(), 1);
+  EXPECT_EQ(f.frontEnd.canvas->at(200, 150) & 0xFFFFFFu, 0u);
+}
+
+}  // namespace
+}  // namespace zf61
