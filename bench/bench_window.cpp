@@ -32,7 +32,9 @@ struct Services {
   zf61::QtPictureSource pictures;
   zf61::QtTextCodec codec;
   zf61::SteadyClock clock;
-  zf61::FormServices get() { return {esc, pictures, codec, zf61::SystemFileOps(), clock}; }
+  zf61::FormServices get() {
+    return {esc, pictures, codec, zf61::SystemFileOps(), zf61::StandardDepthConverter(), clock};
+  }
 };
 
 Services& TheServices() {

@@ -52,15 +52,6 @@ bool CopyBlocks(std::ifstream& in, AtomicFile& out) {
   return !in.bad();
 }
 
-// So that an existing read-only file can be replaced on every platform.
-void ClearReadOnly(const std::filesystem::path& path) {
-  std::error_code error;
-  if (std::filesystem::exists(path, error)) {
-    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add, error);
-  }
-}
-
 }  // namespace
 
 std::string_view TextKeyOfVariant(int32_t variant) {
@@ -98,11 +89,9 @@ bool copyFileKeepingTime(const std::filesystem::path& source,
   AtomicFile out(destination, ops);
   if (!out.open() || !CopyBlocks(in, out)) return false;
   in.close();
-  ClearReadOnly(destination);
+  ops.makeWritable(destination);  // an old read-only picture is replaced like any other
   if (!out.commit()) return false;
-  std::error_code error;
-  auto time = std::filesystem::last_write_time(source, error);
-  if (!error) std::filesystem::last_write_time(destination, time, error);
+  ops.copyLastWriteTime(source, destination);
   return true;
 }
 

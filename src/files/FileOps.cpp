@@ -28,32 +28,41 @@ class StreamFile final : public OutputFile {
   std::ofstream stream_;
 };
 
-class SystemOps final : public FileOps {
- public:
-  std::unique_ptr<OutputFile> create(const std::filesystem::path& path) override {
-    auto file = std::make_unique<StreamFile>(path);
-    if (!file->isOpen()) return nullptr;
-    return file;
-  }
-
-  bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    std::error_code error;
-    std::filesystem::rename(from, to, error);
-    return !error;
-  }
-
-  bool remove(const std::filesystem::path& path) override {
-    std::error_code error;
-    std::filesystem::remove(path, error);
-    return !error;
-  }
-};
-
 }  // namespace
 
-FileOps& SystemFileOps() {
-  static SystemOps ops;
-  return ops;
+std::unique_ptr<OutputFile> StandardFileOps::create(const std::filesystem::path& path) {
+  auto file = std::make_unique<StreamFile>(path);
+  if (!file->isOpen()) return nullptr;
+  return file;
+}
+
+bool StandardFileOps::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
+}
+
+bool StandardFileOps::remove(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::remove(path, error);
+  return !error;
+}
+
+bool StandardFileOps::makeWritable(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return true;
+  std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add, error);
+  return !error;
+}
+
+bool StandardFileOps::copyLastWriteTime(const std::filesystem::path& from,
+                                        const std::filesystem::path& to) {
+  std::error_code error;
+  auto time = std::filesystem::last_write_time(from, error);
+  if (error) return false;
+  std::filesystem::last_write_time(to, time, error);
+  return !error;
 }
 
 }  // namespace zf61

@@ -24,9 +24,27 @@ class FileOps {
   // Moves `from` onto `to`, replacing any file there.
   virtual bool rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   virtual bool remove(const std::filesystem::path& path) = 0;
+  // Clears a read-only mark of an existing file so that it can be replaced (Windows refuses to
+  // replace a read-only file); true also when there is no such file.
+  virtual bool makeWritable(const std::filesystem::path& path) = 0;
+  // Gives `to` the last-write time of `from`, to the file system's full precision.
+  virtual bool copyLastWriteTime(const std::filesystem::path& from,
+                                 const std::filesystem::path& to) = 0;
 };
 
-// The real file system.
+// The file operations of the standard library.
+class StandardFileOps : public FileOps {
+ public:
+  std::unique_ptr<OutputFile> create(const std::filesystem::path& path) override;
+  bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  bool remove(const std::filesystem::path& path) override;
+  bool makeWritable(const std::filesystem::path& path) override;
+  bool copyLastWriteTime(const std::filesystem::path& from,
+                         const std::filesystem::path& to) override;
+};
+
+// The real file system as the platform's own file layer sees it: the standard library's, or on
+// Windows the wide file API (which keeps file times exactly).
 FileOps& SystemFileOps();
 
 }  // namespace zf61

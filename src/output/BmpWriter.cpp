@@ -56,7 +56,7 @@ void PutRow(std::string& out, const IndexedImage& image, int32_t y, int bits, ui
 
 std::string EncodeBmp(const IndexedImage& image) {
   int bits = BitsPerPixel(image.depth);
-  const std::vector<uint32_t>& palette = PaletteOf(image.depth);
+  const std::vector<uint32_t>& palette = ColourTableOf(image);
   uint32_t rowBytes = RowBytes(image.width, bits);
   uint32_t imageBytes = rowBytes * static_cast<uint32_t>(image.height);
   uint32_t offset = kFileHeaderBytes + kInfoHeaderBytes + 4 * static_cast<uint32_t>(palette.size());

@@ -124,6 +124,7 @@ IndexedImage ConvertToDepth(const RasterImage& image, ColourDepth depth) {
     out.pixels = image.pixels;
     return out;
   }
+  out.palette = palette;
   auto cache = std::make_unique<NearestCache>(palette);
   out.indices.resize(image.pixels.size());
   uint32_t lastColour = 0;
@@ -147,10 +148,22 @@ RasterImage ShownAsSaved(const IndexedImage& image) {
     out.pixels = image.pixels;
     return out;
   }
-  const std::vector<uint32_t>& palette = PaletteOf(image.depth);
+  const std::vector<uint32_t>& palette = ColourTableOf(image);
   out.pixels.resize(image.indices.size());
-  for (size_t i = 0; i < image.indices.size(); ++i) out.pixels[i] = palette[image.indices[i]];
+  for (size_t i = 0; i < image.indices.size(); ++i) {
+    uint8_t index = image.indices[i];
+    out.pixels[i] = index < palette.size() ? palette[index] : 0xFF000000u;
+  }
   return out;
+}
+
+const std::vector<uint32_t>& ColourTableOf(const IndexedImage& image) {
+  return image.palette.empty() ? PaletteOf(image.depth) : image.palette;
+}
+
+DepthConverter& StandardDepthConverter() {
+  static NearestColourConverter converter;
+  return converter;
 }
 
 }  // namespace zf61

@@ -22,11 +22,34 @@ struct IndexedImage {
   int32_t width = 0;
   int32_t height = 0;
   ColourDepth depth = ColourDepth::Bits32;
-  std::vector<uint8_t> indices;  // 1, 4 and 8 bits
-  std::vector<uint32_t> pixels;  // 24 and 32 bits (0xFFRRGGBB)
+  std::vector<uint32_t> palette;  // 1, 4 and 8 bits: the colour table (0xFFRRGGBB)
+  std::vector<uint8_t> indices;   // 1, 4 and 8 bits
+  std::vector<uint32_t> pixels;   // 24 and 32 bits (0xFFRRGGBB)
 };
 
+// The colour table an image is saved with: its own, or its depth's above where it has none.
+const std::vector<uint32_t>& ColourTableOf(const IndexedImage& image);
+
+// The palettes above, each pixel mapped to its nearest entry.
 IndexedImage ConvertToDepth(const RasterImage& image, ColourDepth depth);
+
+// How the captured pixels become a picture of a depth: with the palettes and nearest colours
+// above, or with the platform's own palettes and colour mapping.
+class DepthConverter {
+ public:
+  virtual ~DepthConverter() = default;
+  virtual IndexedImage convert(const RasterImage& image, ColourDepth depth) = 0;
+};
+
+class NearestColourConverter final : public DepthConverter {
+ public:
+  IndexedImage convert(const RasterImage& image, ColourDepth depth) override {
+    return ConvertToDepth(image, depth);
+  }
+};
+
+// One shared converter of the palettes above.
+DepthConverter& StandardDepthConverter();
 
 // The image as the saved file shows it: every pixel replaced by its palette colour.
 RasterImage ShownAsSaved(const IndexedImage& image);

@@ -63,7 +63,7 @@ void PictureGenerator::PaintPicture(Canvas& canvas, Colour colour, int opacity) 
 
 bool PictureGenerator::SavePicture(Canvas& canvas, ColourDepth depth,
                                    const std::filesystem::path& tempPicture) {
-  IndexedImage picture = ConvertToDepth(canvas.readPixels(), depth);
+  IndexedImage picture = depths_.convert(canvas.readPixels(), depth);
   if (!WriteBmpFile(tempPicture, picture, ops_)) return false;
   canvas.writePixels(ShownAsSaved(picture));
   return true;

@@ -62,8 +62,9 @@ GenerationRequest CheckControls(const PictureControls& controls, std::string_vie
 class PictureGenerator {
  public:
   PictureGenerator(const TgraAttribute& att, const ViewWindow& view, RegionTracer& tracer,
-                   EntityRenderer& renderer, FileOps& ops = SystemFileOps())
-      : att_(att), view_(view), tracer_(tracer), renderer_(renderer), ops_(ops) {}
+                   EntityRenderer& renderer, FileOps& ops = SystemFileOps(),
+                   DepthConverter& depths = StandardDepthConverter())
+      : att_(att), view_(view), tracer_(tracer), renderer_(renderer), ops_(ops), depths_(depths) {}
 
   // Makes the picture of a checked request on `canvas`, the drawing area, which afterwards
   // shows the picture as saved.
@@ -85,6 +86,7 @@ class PictureGenerator {
   RegionTracer& tracer_;
   EntityRenderer& renderer_;
   FileOps& ops_;
+  DepthConverter& depths_;
 };
 
 // The messages for a missing name and for a name that is not a BMP.

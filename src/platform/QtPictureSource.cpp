@@ -21,10 +21,12 @@ QString NativeName(std::string_view cp932Name) {
   return name;
 }
 
-std::optional<RasterImage> LoadMetafile(const QString& name, bool enhanced) {
+std::optional<Picture> LoadMetafile(const QString& name, bool enhanced) {
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return RenderMetafile(file.readAll(), enhanced);
+  std::optional<RasterImage> image = RenderMetafile(file.readAll(), enhanced);
+  if (!image) return std::nullopt;
+  return Picture{image->width, image->height, std::move(*image), nullptr};
 }
 
 }  // namespace
@@ -33,7 +35,7 @@ bool QtPictureSource::exists(std::string_view cp932Name) {
   return QFile::exists(NativeName(cp932Name));
 }
 
-std::optional<RasterImage> QtPictureSource::load(std::string_view cp932Name) {
+std::optional<Picture> QtPictureSource::load(std::string_view cp932Name) {
   QString name = NativeName(cp932Name);
   std::string ext = PictureExtension(cp932Name);
   if (ext == ".WMF" || ext == ".EMF") return LoadMetafile(name, ext == ".EMF");
@@ -50,7 +52,7 @@ std::optional<RasterImage> QtPictureSource::load(std::string_view cp932Name) {
     const auto* row = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
     std::copy(row, row + out.width, out.pixels.begin() + static_cast<ptrdiff_t>(y) * out.width);
   }
-  return out;
+  return Picture{out.width, out.height, std::move(out), nullptr};
 }
 
 }  // namespace zf61

@@ -9,7 +9,7 @@ namespace zf61 {
 class QtPictureSource final : public PictureSource {
  public:
   bool exists(std::string_view cp932Name) override;
-  std::optional<RasterImage> load(std::string_view cp932Name) override;
+  std::optional<Picture> load(std::string_view cp932Name) override;
 };
 
 }  // namespace zf61

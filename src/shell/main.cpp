@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
   zf61::QtPictureSource pictures;
   zf61::QtTextCodec codec;
   zf61::SteadyClock clock;
-  zf61::MainWindow window(program, {*esc, pictures, codec, zf61::SystemFileOps(), clock});
+  zf61::MainWindow window(program, {*esc, pictures, codec, zf61::SystemFileOps(),
+                                    zf61::StandardDepthConverter(), clock});
   window.show();
   return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "model/Colour.h"
@@ -27,6 +28,21 @@ struct RasterImage {
 struct FloatPoint {
   float x = 0.0f;
   float y = 0.0f;
+};
+
+// What a platform keeps of a picture it draws itself (a metafile, an icon with its mask).
+class PlatformPicture {
+ public:
+  virtual ~PlatformPicture() = default;
+};
+
+// A picture file as loaded: its size in pixels (a metafile's from its frame), a bitmap's pixels,
+// and, where the platform draws the picture itself, what it needs for that.
+struct Picture {
+  int32_t width = 0;
+  int32_t height = 0;
+  RasterImage raster;  // empty for a picture that is only measured or drawn natively
+  std::shared_ptr<const PlatformPicture> native;
 };
 
 class Canvas {
@@ -57,6 +73,12 @@ class Canvas {
   // The image stretched into the pixel rectangle (left, top)-(right, bottom), copied plainly.
   virtual void drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
                          int32_t bottom) = 0;
+  // The picture stretched into the pixel rectangle: natively where the platform can (metafiles
+  // as vectors, icons through their mask), else its pixels as drawImage copies them.
+  virtual void drawPicture(const Picture& picture, int32_t left, int32_t top, int32_t right,
+                           int32_t bottom) {
+    if (!picture.raster.pixels.empty()) drawImage(picture.raster, left, top, right, bottom);
+  }
   virtual RasterImage readPixels() const = 0;
   virtual void writePixels(const RasterImage& image) = 0;
 };

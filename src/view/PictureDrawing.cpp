@@ -34,8 +34,7 @@ bool WorthLoading(DrawContext& ctx, PictureSource& source, std::string_view file
 
 // Draws `picture` into the box with aspect ratio `aspect`, or the placeholder when the pixel
 // rectangle is too small to show it.
-void DrawIntoBox(DrawContext& ctx, const RasterImage& picture, double aspect,
-                 const PictureBox& box) {
+void DrawIntoBox(DrawContext& ctx, const Picture& picture, double aspect, const PictureBox& box) {
   if (!(aspect > 0.0) || !std::isfinite(aspect)) return;
   double w = box.x1 - box.x0, h = box.y1 - box.y0;
   double left = std::fmin(box.x0, box.x0 + w), right = std::fmax(box.x0, box.x0 + w);
@@ -51,7 +50,7 @@ void DrawIntoBox(DrawContext& ctx, const RasterImage& picture, double aspect,
     RectanglePx(ctx.canvas, lb.x, lb.y, rt.x, rt.y);
     return;
   }
-  ctx.canvas.drawImage(picture, lb.x, rt.y, rt.x, lb.y);
+  ctx.canvas.drawPicture(picture, lb.x, rt.y, rt.x, lb.y);
 }
 
 int32_t RoundHalfEven(double v) {
@@ -99,7 +98,7 @@ void DrawPlainPicture(DrawContext& ctx, PictureSource& source, std::string_view 
                       const PictureBox& box) {
   if (!WorthLoading(ctx, source, fileName, box)) return;
   if (!IsDrawnFormat(PictureExtension(fileName))) return;
-  std::optional<RasterImage> picture = source.load(fileName);
+  std::optional<Picture> picture = source.load(fileName);
   if (!picture || picture->height <= 0 || picture->width <= 0) return;
   DrawIntoBox(ctx, *picture, static_cast<double>(picture->width) / picture->height, box);
 }
@@ -113,7 +112,7 @@ void DrawTransformedPicture(DrawContext& ctx, PictureSource& source, std::string
   if (crop.left <= kCropTolerance) crop.left = 0.0;
   if (crop.bottom <= kCropTolerance) crop.bottom = 0.0;
   if (crop.scale <= kCropTolerance) crop.scale = 1.0;
-  std::optional<RasterImage> picture = source.load(fileName);
+  std::optional<Picture> picture = source.load(fileName);
   if (!picture || picture->width <= 0 || picture->height <= 0) return;
   const int32_t W = picture->width, H = picture->height;
   int32_t cw = RoundHalfEven(W * crop.scale), ch = RoundHalfEven(H * crop.scale);
@@ -121,7 +120,10 @@ void DrawTransformedPicture(DrawContext& ctx, PictureSource& source, std::string
   if (ext == ".BMP") {
     // Rows of the crop window counted from the top of the source.
     int32_t top = crop.scale > 1.0 ? 0 : H - oy - ch;
-    RasterImage cropped = StretchCopy(*picture, ox, top, ox + cw, top + ch, W, H);
+    Picture cropped;
+    cropped.width = W;
+    cropped.height = H;
+    cropped.raster = StretchCopy(picture->raster, ox, top, ox + cw, top + ch, W, H);
     DrawIntoBox(ctx, cropped, static_cast<double>(W) / H, box);
   } else {
     // Metafiles and icons are shown whole, with the aspect ratio of the crop window's size.

@@ -14,9 +14,9 @@ class PictureSource {
   // Whether a file exists at the name as written in the drawing (Shift-JIS; a relative name is
   // taken from the current folder).
   virtual bool exists(std::string_view cp932Name) = 0;
-  // The picture's pixels, or only its size (empty pixels) for a picture that can be measured but
-  // not drawn; nothing when it cannot be loaded.
-  virtual std::optional<RasterImage> load(std::string_view cp932Name) = 0;
+  // The picture, or only its size for a picture that can be measured but not drawn; nothing
+  // when it cannot be loaded.
+  virtual std::optional<Picture> load(std::string_view cp932Name) = 0;
 };
 
 // Width and height of a metafile from its header: the placeable WMF header (in its own units)

@@ -16,6 +16,7 @@
 #include "model/EscKey.h"
 #include "model/TextCodec.h"
 #include "model/UnitGraAtt.h"
+#include "output/Palette.h"
 #include "view/EntityRenderer.h"
 #include "view/PictureSource.h"
 #include "view/ViewNavigator.h"
@@ -31,6 +32,7 @@ struct FormServices {
   PictureSource& pictures;
   const TextCodec& codec;
   FileOps& files;
+  DepthConverter& depths;
   const Clock& clock;
 };
 

@@ -40,7 +40,8 @@ void TForm1::Button3Click() {
     return;
   }
   frontEnd_.setButtonEnabled(ButtonControl::Button3, false);
-  PictureGenerator generator(att_, navigator_.view(), tracer_, renderer_, services_.files);
+  PictureGenerator generator(att_, navigator_.view(), tracer_, renderer_, services_.files,
+                             services_.depths);
   GenerationResult result = generator.generate(request, *canvas_, tempPicturePath_);
   frontEnd_.presentCanvas();  // the drawing area shows the picture as saved
   if (result.outcome == GenerationOutcome::Generated) {

@@ -86,15 +86,16 @@ TEST(Metafiles, WmfAndEmfAreDrawnWithTheirAspectRatio) {
   test::WriteBytes(dir / "red.EMF", RedEmf());
   QtPictureSource source;
   for (const char* name : {"red.wmf", "red.EMF"}) {
-    std::optional<RasterImage> image = source.load((dir / name).string());
-    ASSERT_TRUE(image) << name;
-    EXPECT_EQ(image->width, 2 * image->height) << name;  // 1000 x 500
-    ASSERT_FALSE(image->pixels.empty()) << name;
-    EXPECT_EQ(image->at(image->width / 2, image->height / 2), 0xFFFF0000u) << name;
+    std::optional<Picture> picture = source.load((dir / name).string());
+    ASSERT_TRUE(picture) << name;
+    EXPECT_EQ(picture->width, 2 * picture->height) << name;  // 1000 x 500
+    const RasterImage& image = picture->raster;
+    ASSERT_FALSE(image.pixels.empty()) << name;
+    EXPECT_EQ(image.at(image.width / 2, image.height / 2), 0xFFFF0000u) << name;
   }
   // The EMF keeps its frame: the corner outside the rectangle stays white.
-  std::optional<RasterImage> emf = source.load((dir / "red.EMF").string());
-  EXPECT_EQ(emf->at(4, 4), 0xFFFFFFFFu);
+  std::optional<Picture> emf = source.load((dir / "red.EMF").string());
+  EXPECT_EQ(emf->raster.at(4, 4), 0xFFFFFFFFu);
   // A metafile that is not one draws nothing.
   test::WriteBytes(dir / "bad.wmf", "not a metafile");
   EXPECT_FALSE(source.load((dir / "bad.wmf").string()));

@@ -35,7 +35,8 @@ struct Window {
     test::WriteBytes(dir / "zf61.dat",
                      "0\r\n0\r\n600\r\n450\r\n255\r\n\x90\x7d.bmp\r\n128\r\n0\r\n24\r\n3\r\n");
     window = std::make_unique<MainWindow>(
-        dir / "zf61", FormServices{esc, pictures, codec, SystemFileOps(), clock});
+        dir / "zf61",
+        FormServices{esc, pictures, codec, SystemFileOps(), StandardDepthConverter(), clock});
     window->show();
     // Accelerators (Alt plus a letter) act only in the active window.
     window->activateWindow();

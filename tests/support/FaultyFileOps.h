@@ -28,6 +28,13 @@ class FaultyFileOps final : public FileOps {
     return SystemFileOps().rename(from, to);
   }
   bool remove(const std::filesystem::path& path) override { return SystemFileOps().remove(path); }
+  bool makeWritable(const std::filesystem::path& path) override {
+    return SystemFileOps().makeWritable(path);
+  }
+  bool copyLastWriteTime(const std::filesystem::path& from,
+                         const std::filesystem::path& to) override {
+    return SystemFileOps().copyLastWriteTime(from, to);
+  }
 
  private:
   class File final : public OutputFile {

@@ -19,7 +19,7 @@ class NoPictures final : public PictureSource {
     asked.emplace_back(name);
     return false;
   }
-  std::optional<RasterImage> load(std::string_view) override { return std::nullopt; }
+  std::optional<Picture> load(std::string_view) override { return std::nullopt; }
   std::vector<std::string> asked;
 };
 

@@ -26,11 +26,11 @@ class FakePictures final : public PictureSource {
     files[name] = image;
   }
   bool exists(std::string_view name) override { return files.count(std::string(name)) > 0; }
-  std::optional<RasterImage> load(std::string_view name) override {
+  std::optional<Picture> load(std::string_view name) override {
     ++loads;
     auto found = files.find(std::string(name));
     if (found == files.end()) return std::nullopt;
-    return found->second;
+    return Picture{found->second.width, found->second.height, found->second, nullptr};
   }
   std::map<std::string, RasterImage> files;
   int loads = 0;

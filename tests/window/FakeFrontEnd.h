@@ -43,7 +43,7 @@ class FakeCodec final : public TextCodec {
 class NoPictures final : public PictureSource {
  public:
   bool exists(std::string_view) override { return false; }
-  std::optional<RasterImage> load(std::string_view) override { return std::nullopt; }
+  std::optional<Picture> load(std::string_view) override { return std::nullopt; }
 };
 
 class FakeClock final : public Clock {
@@ -125,7 +125,8 @@ struct FormFixture {
     if (!exchange.empty()) WriteBytes(dir / "JWC_TEMP.TXT", exchange);
   }
   void start(EscKey* escKey = nullptr) {
-    FormServices services{escKey ? *escKey : esc, pictures, codec, files, clock};
+    FormServices services{escKey ? *escKey : esc,   pictures, codec, files,
+                          StandardDepthConverter(), clock};
     form = std::make_unique<TForm1>(dir / "zf61", frontEnd, services);
     frontEnd.onClose = [this] { form->FormClose(); };
     form->PaintBox1Resized(400, 300);
