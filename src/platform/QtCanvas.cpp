@@ -7,52 +7,23 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view/PolygonClip.h"
+
 namespace zf61 {
 namespace {
 
-// Qt's raster engine works in fixed point; geometry is kept within this many pixels around the
-// canvas so that far-away points cannot wrap around.
-constexpr double kGuardPixels = 1 << 20;
 // One-pixel lines with both ends within this of the canvas are walked directly; the walk's
 // length is bounded by it.
 constexpr int32_t kThinLineReach = 1 << 14;
 
-// Clips a closed polygon to a rectangle (Sutherland-Hodgman). Inside the rectangle the even-odd
-// fill is unchanged: every added edge lies on the rectangle's border.
-std::vector<QPointF> ClipPolygon(std::vector<QPointF> points, double x0, double y0, double x1,
-                                 double y1) {
-  auto clipEdge = [](const std::vector<QPointF>& in, auto inside, auto cross) {
-    std::vector<QPointF> out;
-    for (size_t i = 0; i < in.size(); ++i) {
-      const QPointF& a = in[i];
-      const QPointF& b = in[(i + 1) % in.size()];
-      bool ia = inside(a), ib = inside(b);
-      if (ia) out.push_back(a);
-      if (ia != ib) out.push_back(cross(a, b));
-    }
-    return out;
-  };
-  auto atX = [](double x) {
-    return [x](const QPointF& a, const QPointF& b) {
-      double t = (x - a.x()) / (b.x() - a.x());
-      return QPointF(x, a.y() + t * (b.y() - a.y()));
-    };
-  };
-  auto atY = [](double y) {
-    return [y](const QPointF& a, const QPointF& b) {
-      double t = (y - a.y()) / (b.y() - a.y());
-      return QPointF(a.x() + t * (b.x() - a.x()), y);
-    };
-  };
-  points = clipEdge(
-      points, [x0](const QPointF& p) { return p.x() >= x0; }, atX(x0));
-  points = clipEdge(
-      points, [x1](const QPointF& p) { return p.x() <= x1; }, atX(x1));
-  points = clipEdge(
-      points, [y0](const QPointF& p) { return p.y() >= y0; }, atY(y0));
-  points = clipEdge(
-      points, [y1](const QPointF& p) { return p.y() <= y1; }, atY(y1));
-  return points;
+// Qt's raster engine works in fixed point; geometry is kept within the guard band around the
+// canvas so that far-away points cannot wrap around.
+std::vector<QPointF> ClipToGuard(const std::vector<PointD>& points, const QImage& image) {
+  std::vector<PointD> clipped = ClipPolygonToGuard(points, image.width(), image.height());
+  std::vector<QPointF> out;
+  out.reserve(clipped.size());
+  for (const PointD& p : clipped) out.emplace_back(p.x, p.y);
+  return out;
 }
 
 }  // namespace
@@ -188,11 +159,10 @@ void QtCanvas::polyline(const std::vector<PixelPoint>& points) {
 
 void QtCanvas::polygon(const std::vector<PixelPoint>& points) {
   if (points.size() < 3) return;
-  std::vector<QPointF> corners;
-  corners.reserve(points.size());
-  for (const PixelPoint& p : points) corners.emplace_back(p.x, p.y);
-  corners = ClipPolygon(std::move(corners), -kGuardPixels, -kGuardPixels,
-                        image_.width() + kGuardPixels, image_.height() + kGuardPixels);
+  std::vector<PointD> outline;
+  outline.reserve(points.size());
+  for (const PixelPoint& p : points) outline.push_back({double(p.x), double(p.y)});
+  std::vector<QPointF> corners = ClipToGuard(outline, image_);
   if (corners.size() < 3) return;
   painter_->drawPolygon(corners.data(), static_cast<int>(corners.size()), Qt::OddEvenFill);
 }
@@ -202,11 +172,10 @@ void QtCanvas::fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figur
   path.setFillRule(Qt::OddEvenFill);
   for (const auto& figure : figures) {
     if (figure.size() < 2) continue;
-    std::vector<QPointF> points;
-    points.reserve(figure.size());
-    for (const FloatPoint& p : figure) points.emplace_back(p.x, p.y);
-    points = ClipPolygon(std::move(points), -kGuardPixels, -kGuardPixels,
-                         image_.width() + kGuardPixels, image_.height() + kGuardPixels);
+    std::vector<PointD> outline;
+    outline.reserve(figure.size());
+    for (const FloatPoint& p : figure) outline.push_back({p.x, p.y});
+    std::vector<QPointF> points = ClipToGuard(outline, image_);
     if (points.size() < 2) continue;
     path.moveTo(points[0]);
     for (size_t i = 1; i < points.size(); ++i) path.lineTo(points[i]);

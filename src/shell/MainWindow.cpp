@@ -22,8 +22,6 @@
 namespace zf61 {
 namespace {
 
-constexpr const char* kCream = "#FFFBF0";
-constexpr const char* kLightGrey = "#D4D0C8";
 // The notes box keeps at least this height; below it the side panel scrolls.
 constexpr int kMemoMinimumHeight = 80;
 
@@ -100,7 +98,7 @@ void MainWindow::BuildControls() {
   labelA1_ = new QLabel(Utf8(kStatusBlank), this);
   labelA1_->setAlignment(Qt::AlignCenter);
   labelA1_->setAutoFillBackground(true);
-  labelA1_->setStyleSheet(QString("background: %1;").arg(kLightGrey));
+  labelA1_->setStyleSheet(QString("background: %1;").arg(ToQColor(kStatusColour).name()));
   outer->addWidget(labelA1_);
 }
 
@@ -108,7 +106,7 @@ QWidget* MainWindow::BuildSidePanel() {
   auto* panel2 = new QWidget(this);
   panel2->setAutoFillBackground(true);
   QPalette cream = panel2->palette();
-  cream.setColor(QPalette::Window, QColor(kCream));
+  cream.setColor(QPalette::Window, ToQColor(kPanelColour));
   panel2->setPalette(cream);
   auto* v = new QVBoxLayout(panel2);
   v->setContentsMargins(4, 4, 4, 4);

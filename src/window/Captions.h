@@ -2,6 +2,8 @@
 // accelerator letter (Alt plus that letter).
 #pragma once
 
+#include "model/Colour.h"
+
 namespace zf61 {
 
 inline constexpr const char* kApplicationTitle = "zf61_塗り";
@@ -32,7 +34,9 @@ inline constexpr const char* kStatusBlank = "　";
 // The save-picture dialog's filter, as "description|pattern".
 inline constexpr const char* kPictureFilter = "ビットマップ (*.bmp)|*.bmp";
 
-// Layout shared by the front-ends, in pixels.
+// Layout shared by the front-ends, in pixels, and their colours.
 inline constexpr int kPanelWidth = 178;
+inline constexpr Colour kPanelColour = MakeColour(255, 251, 240);   // Panel2: cream
+inline constexpr Colour kStatusColour = MakeColour(212, 208, 200);  // LabelA1: light grey
 
 }  // namespace zf61

@@ -1,0 +1,168 @@
+// Win32Form: construction, showing, and what TForm1 asks of the front-end.
+#include "shell/Win32Form.h"
+
+#include "platform/WideText.h"
+#include "shell/Win32Dialogs.h"
+
+namespace zf61::win32 {
+namespace {
+
+std::string WindowText(HWND control) {
+  int length = GetWindowTextLengthW(control);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int got = GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<size_t>(got > 0 ? got : 0));
+  return WideToUtf8(text);
+}
+
+ControlId TextControlId(TextControl control) {
+  switch (control) {
+    case TextControl::Edit1:
+      return kIdEdit1;
+    case TextControl::Edit2:
+      return kIdEdit2;
+    case TextControl::Edit3:
+      return kIdEdit3;
+    case TextControl::Label2:
+      return kIdLabel2;
+    default:
+      return kIdLabelA1;
+  }
+}
+
+ControlId ButtonId(ButtonControl button) {
+  return static_cast<ControlId>(kIdButton1 + static_cast<int>(button));
+}
+
+}  // namespace
+
+Win32Form::Win32Form(std::filesystem::path programFile, FormServices services, HINSTANCE instance)
+    : instance_(instance) {
+  createWindow();
+  form_ = std::make_unique<TForm1>(std::move(programFile), *this, services);
+}
+
+Win32Form::~Win32Form() {
+  if (window_) DestroyWindow(window_);
+  form_.reset();
+  for (HBRUSH brush : {panelBrush_, statusBrush_, swatchBrush_, whiteBrush_}) {
+    if (brush) DeleteObject(brush);
+  }
+  if (font_) DeleteObject(font_);
+}
+
+void Win32Form::show(int showCommand) {
+  form_->FormShow();
+  ShowWindow(window_, showCommand);
+  UpdateWindow(window_);
+}
+
+std::string Win32Form::text(TextControl control) const {
+  return WindowText(this->control(TextControlId(control)));
+}
+
+void Win32Form::setText(TextControl control, std::string_view utf8) {
+  SetWindowTextW(this->control(TextControlId(control)), Utf8ToWide(utf8).c_str());
+}
+
+int Win32Form::selectedItem(ChoiceControl control) const {
+  if (control == ChoiceControl::RadioGroup1) {
+    return SendMessageW(this->control(kIdRadioBlack), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+  }
+  LRESULT item = SendMessageW(this->control(kIdComboBox1), CB_GETCURSEL, 0, 0);
+  return item == CB_ERR ? 0 : static_cast<int>(item);
+}
+
+void Win32Form::selectItem(ChoiceControl control, int item) {
+  if (control == ChoiceControl::RadioGroup1) {
+    SendMessageW(this->control(kIdRadioWhite), BM_SETCHECK, item == 0 ? BST_CHECKED : 0, 0);
+    SendMessageW(this->control(kIdRadioBlack), BM_SETCHECK, item == 1 ? BST_CHECKED : 0, 0);
+  } else {
+    SendMessageW(this->control(kIdComboBox1), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+  }
+}
+
+void Win32Form::setSwatchColour(Colour colour) {
+  if (swatchBrush_) DeleteObject(swatchBrush_);
+  swatchBrush_ = CreateSolidBrush(colour);
+  InvalidateRect(control(kIdLabel1), nullptr, TRUE);
+}
+
+void Win32Form::setButtonEnabled(ButtonControl button, bool enabled) {
+  HWND b = control(ButtonId(button));
+  EnableWindow(b, enabled);
+  UpdateWindow(b);  // drawn disabled at once, before a long task starts
+}
+
+void Win32Form::showMessage(std::string_view utf8) {
+  ShowMessageBox(window_, utf8);
+}
+
+std::optional<Colour> Win32Form::chooseColour(Colour initial) {
+  return RunColourDialog(window_, initial);
+}
+
+std::optional<std::string> Win32Form::choosePictureFile(std::string_view folder,
+                                                        std::string_view name) {
+  return RunPictureFileDialog(window_, folder, name);
+}
+
+std::unique_ptr<Canvas> Win32Form::createCanvas(int32_t width, int32_t height) {
+  auto canvas = std::make_unique<GdiCanvas>(width, height);
+  canvas_ = canvas.get();
+  return canvas;
+}
+
+void Win32Form::presentCanvas() {
+  if (inPaint_ || !canvas_) return;  // the paint under way shows the canvas when it ends
+  HWND box = control(kIdPaintBox1);
+  HDC dc = GetDC(box);
+  GdiFlush();
+  BitBlt(dc, 0, 0, canvas_->width(), canvas_->height(), canvas_->dc(), 0, 0, SRCCOPY);
+  ReleaseDC(box, dc);
+}
+
+void Win32Form::presentStatus() {
+  RedrawWindow(control(kIdLabelA1), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+WindowGeometry Win32Form::geometry() const {
+  RECT r = {};
+  if (IsIconic(window_) || IsZoomed(window_)) {
+    // Minimised or maximised: the place the window returns to.
+    WINDOWPLACEMENT placement = {sizeof(WINDOWPLACEMENT)};
+    GetWindowPlacement(window_, &placement);
+    r = placement.rcNormalPosition;
+  } else {
+    GetWindowRect(window_, &r);
+  }
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Form::setGeometry(const WindowGeometry& g) {
+  SetWindowPos(window_, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Form::focusNotes() {
+  SetFocus(control(kIdMemo1));
+}
+
+void Win32Form::setBusy(bool busy) {
+  busy_ = busy;
+  SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32Form::discardPendingInput() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  }
+  while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  }
+}
+
+void Win32Form::closeWindow() {
+  if (window_) SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+}  // namespace zf61::win32

@@ -1,0 +1,198 @@
+// Win32Form: window messages turned into TForm1's handlers.
+#include <windowsx.h>
+
+#include "shell/Win32Form.h"
+#include "window/Captions.h"
+#include "window/KeyCodes.h"
+#include "window/SettingsFile.h"
+
+namespace zf61::win32 {
+namespace {
+
+int MouseBitsOf(WPARAM keys) {
+  int bits = 0;
+  if (keys & MK_LBUTTON) bits |= kMouseLeft;
+  if (keys & MK_RBUTTON) bits |= kMouseRight;
+  if (keys & MK_MBUTTON) bits |= kMouseMiddle;
+  return bits;
+}
+
+bool IsButtonDown(UINT message) {
+  return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+}
+
+bool IsButtonUp(UINT message) {
+  return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+}
+
+template <typename Owner>
+Owner* OwnerOf(HWND window, UINT message, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  return reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+}  // namespace
+
+LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Win32Form* self = OwnerOf<Win32Form>(window, message, lParam);
+  if (message == WM_NCCREATE && self) self->window_ = window;
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Form::PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+  Win32Form* self = OwnerOf<Win32Form>(panel, message, lParam);
+  if (!self) return DefWindowProcW(panel, message, wParam, lParam);
+  return self->panelMessage(panel, message, wParam, lParam);
+}
+
+LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return controlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SIZE:
+      layout();
+      return 0;
+    case WM_GETMINMAXINFO: {
+      auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+      limits->ptMinTrackSize = {kMinWindowWidth, kMinWindowHeight};
+      return 0;
+    }
+    case WM_SETCURSOR:
+      if (busy_) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      break;
+    case WM_CLOSE:
+      onClose();
+      return 0;
+    case WM_DESTROY:
+      window_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT Win32Form::panelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return handleMessage(message, wParam, lParam);  // the controls' notices go to the form
+    case WM_ERASEBKGND: {
+      RECT r;
+      GetClientRect(panel, &r);
+      FillRect(reinterpret_cast<HDC>(wParam), &r, panelBrush_);
+      return 1;
+    }
+    case WM_SIZE:
+      layoutPanel();
+      return 0;
+    case WM_VSCROLL:
+      scrollPanel(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    default:
+      return DefWindowProcW(panel, message, wParam, lParam);
+  }
+}
+
+LRESULT Win32Form::controlColour(HDC dc, HWND child) {
+  if (child == control(kIdLabel1)) return reinterpret_cast<LRESULT>(swatchBrush_);
+  if (child == control(kIdMemo1)) {  // read-only, so it asks as a static control does
+    SetBkColor(dc, kWhite);
+    return reinterpret_cast<LRESULT>(whiteBrush_);
+  }
+  bool status = child == control(kIdLabelA1);
+  SetBkColor(dc, status ? kStatusColour : kPanelColour);
+  return reinterpret_cast<LRESULT>(status ? statusBrush_ : panelBrush_);
+}
+
+void Win32Form::onCommand(int id, int code) {
+  if (!form_) return;
+  if (id == kIdComboBox1 || id == kIdEdit1 || id == kIdEdit2 || id == kIdEdit3) return;
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case kIdButton1:
+      form_->Button1Click();
+      break;
+    case kIdButton2:
+      form_->Button2Click();
+      break;
+    case kIdButton3:
+      form_->Button3Click();
+      break;
+    case kIdButton4:
+      form_->Button4Click();
+      break;
+    case kIdButton5:
+      form_->Button5Click();
+      break;
+    case kIdRadioWhite:
+    case kIdRadioBlack:
+      form_->RadioGroup1Click(id == kIdRadioBlack ? 1 : 0);
+      break;
+    default:
+      break;  // IDOK and IDCANCEL from Enter and Esc do nothing
+  }
+}
+
+void Win32Form::onClose() {
+  if (form_) form_->FormClose();
+  if (window_) DestroyWindow(window_);
+}
+
+bool Win32Form::preTranslate(const MSG& msg) {
+  if (!window_ || !form_ || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) return false;
+  if (msg.message == WM_KEYDOWN) {
+    bool shift = GetKeyState(VK_SHIFT) < 0;
+    return form_->FormKeyDown(static_cast<int>(msg.wParam), shift);
+  }
+  if (msg.message == WM_MOUSEWHEEL) {
+    POINT at = {GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};  // screen coordinates
+    ScreenToClient(control(kIdPaintBox1), &at);
+    form_->FormMouseWheel(at.x, at.y, GET_WHEEL_DELTA_WPARAM(msg.wParam));
+    return true;
+  }
+  return false;
+}
+
+void Win32Form::paintBoxPaint(HDC dc) {
+  if (!form_ || !canvas_) return;
+  inPaint_ = true;
+  form_->PaintBox1Paint();
+  inPaint_ = false;
+  GdiFlush();
+  BitBlt(dc, 0, 0, canvas_->width(), canvas_->height(), canvas_->dc(), 0, 0, SRCCOPY);
+}
+
+void Win32Form::paintBoxResized(int width, int height) {
+  if (form_) form_->PaintBox1Resized(width, height);
+}
+
+void Win32Form::paintBoxMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!form_) return;
+  int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+  HWND box = control(kIdPaintBox1);
+  if (IsButtonDown(message)) {
+    SetCapture(box);  // the gesture goes on outside the drawing area
+    form_->PaintBox1MouseDown(x, y, MouseBitsOf(wParam));
+  } else if (IsButtonUp(message)) {
+    form_->PaintBox1MouseUp(x, y);
+    if (!(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ReleaseCapture();
+  } else {
+    form_->PaintBox1MouseMove(x, y);
+  }
+}
+
+}  // namespace zf61::win32

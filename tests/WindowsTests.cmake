@@ -1,0 +1,53 @@
+# The suites of the Windows program, cross-built and run under Wine: the core suites that need
+# no toolkit, and the suite of the Windows platform and front-end. GoogleTest is built from
+# Debian's sources with the cross compiler. Each suite is one CTest test (one Wine start each).
+set(ZF61_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${ZF61_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+function(zf61_wine_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE gtest gtest_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_compile_definitions(${name} PRIVATE
+    ZF61_SAMPLES_DIR="${CMAKE_SOURCE_DIR}/../shared/samples/real"
+    ZF61_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+endfunction()
+
+zf61_wine_test(model_tests
+  model/NumbersTest.cpp
+  model/GeometryTest.cpp
+  model/DrawingStoreTest.cpp
+  model/UnitGraAttTest.cpp)
+target_link_libraries(model_tests PRIVATE zf61core)
+
+zf61_wine_test(exchange_tests
+  exchange/FieldSplitterTest.cpp
+  exchange/ReaderTest.cpp
+  exchange/SampleFilesTest.cpp
+  exchange/ReaderRobustnessTest.cpp
+  exchange/WriterTest.cpp)
+target_link_libraries(exchange_tests PRIVATE zf61core)
+
+zf61_wine_test(files_tests
+  files/AtomicFileTest.cpp)
+target_link_libraries(files_tests PRIVATE zf61core)
+
+zf61_wine_test(window_tests
+  window/RunFlowTest.cpp
+  window/SettingsTest.cpp
+  window/NavigationTest.cpp
+  window/FileFaultTest.cpp)
+target_link_libraries(window_tests PRIVATE zf61core)
+target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/window)
+
+zf61_wine_test(win32_tests
+  win32/TextAndFilesTest.cpp
+  win32/GdiCanvasTest.cpp
+  win32/PicturesTest.cpp
+  win32/DepthTest.cpp
+  win32/FormTest.cpp
+  win32/GoldenGdiTest.cpp)
+target_link_libraries(win32_tests PRIVATE zf61win32shell)
