@@ -44,6 +44,7 @@ target_link_libraries(window_tests PRIVATE zf61core)
 target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/window)
 
 zf61_wine_test(win32_tests
+  win32/GdiplusEnvironment.cpp
   win32/TextAndFilesTest.cpp
   win32/GdiCanvasTest.cpp
   win32/PicturesTest.cpp

@@ -1,1 +1,132 @@
+// The Win32 front-end wired to the window's behaviour, on a program folder with a Japanese
+// name: the controls, the first paint, keys before any control, the Alt accelerators, and
+// the run to OK and to Cancel.
 #include <gtest/gtest.h>
+
+#include "files/FileOps.h"
+#include "platform/GdiDepthConverter.h"
+#include "platform/WideText.h"
+#include "platform/Win32PictureSource.h"
+#include "platform/Win32TextCodec.h"
+#include "shell/MessageLoop.h"
+#include "shell/Win32Form.h"
+#include "support/TempDir.h"
+
+namespace zf61::win32 {
+namespace {
+
+const std::string kSquare = "hq\r\n0 0 100 0\r\n100 0 100 100\r\n100 100 0 100\r\n0 100 0 0\r\n";
+
+std::string TextOf(HWND control) {
+  wchar_t text[512] = {};
+  GetWindowTextW(control, text, 512);
+  return WideToUtf8(text);
+}
+
+struct Window {
+  test::TempDir dir;
+  std::filesystem::path folder = dir.path() / Utf8ToWide("図面");
+  NoEscKey esc;
+  Win32PictureSource pictures;
+  Win32TextCodec codec;
+  GdiDepthConverter depths;
+  SteadyClock clock;
+  std::unique_ptr<Win32Form> window;
+
+  explicit Window(bool withSettings = true) {
+    std::filesystem::create_directories(folder);
+    test::WriteBytes(folder / "JWC_TEMP.TXT", kSquare);
+    // Edit1 holds 図.bmp in Shift-JIS.
+    if (withSettings) {
+      test::WriteBytes(folder / "zf61.dat",
+                       "30\r\n40\r\n640\r\n480\r\n255\r\n\x90\x7d.bmp\r\n128\r\n0\r\n24\r\n3\r\n");
+    }
+    window = std::make_unique<Win32Form>(
+        folder / "zf61.exe", FormServices{esc, pictures, codec, SystemFileOps(), depths, clock},
+        GetModuleHandleW(nullptr));
+    window->show(SW_SHOWNOACTIVATE);
+    pump();
+  }
+  ~Window() {
+    if (window->alive()) window->closeWindow();
+  }
+  void pump() { PumpMessages(*window); }
+  HWND control(ControlId id) const { return window->control(id); }
+  std::string exchangeFile() const { return test::ReadBytes(folder / "JWC_TEMP.TXT"); }
+  // Alt plus a letter, as the keyboard sends it.
+  void accelerator(wchar_t letter) {
+    constexpr LPARAM kAltDown = LPARAM{1} << 29;
+    PostMessageW(control(kIdEdit2), WM_SYSCHAR, letter, kAltDown | 1);
+    pump();
+  }
+};
+
+TEST(Win32Form, ControlsShowTheSettingsAndTheDrawing) {
+  Window w;
+  EXPECT_EQ(TextOf(w.window->handle()), "塗り");
+  EXPECT_EQ(TextOf(w.control(kIdButton3)), "作図実行(&G)");
+  EXPECT_EQ(TextOf(w.control(kIdButton2)), "キャンセル(&N)");
+  EXPECT_EQ(TextOf(w.control(kIdEdit1)), "図.bmp");
+  EXPECT_EQ(SendMessageW(w.control(kIdComboBox1), CB_GETCURSEL, 0, 0), 3);
+  RECT r;
+  GetWindowRect(w.window->handle(), &r);
+  EXPECT_EQ(r.left, 30);
+  EXPECT_EQ(r.top, 40);
+  EXPECT_EQ(r.right - r.left, 640);
+  EXPECT_TRUE(w.window->form().hasBackBuffer());
+  RasterImage shown = w.window->canvas().readPixels();
+  RECT box;
+  GetClientRect(w.control(kIdPaintBox1), &box);
+  EXPECT_EQ(shown.width, box.right);
+  EXPECT_EQ(shown.at(0, 0), 0xFF00FFFFu);  // the aqua frame
+  int drawn = 0;
+  for (uint32_t p : shown.pixels) drawn += p != 0xFFFFFFFFu && p != 0xFF00FFFFu;
+  EXPECT_GT(drawn, 300);  // the square's four sides
+}
+
+TEST(Win32Form, KeysReachTheFormBeforeAnyControl) {
+  Window w;
+  double left = w.window->form().view().Left;
+  SetFocus(w.control(kIdEdit1));
+  PostMessageW(w.control(kIdEdit1), WM_KEYDOWN, VK_LEFT, 1);
+  w.pump();
+  EXPECT_LT(w.window->form().view().Left, left);
+  EXPECT_EQ(TextOf(w.control(kIdEdit1)), "図.bmp");
+  PostMessageW(w.control(kIdEdit1), WM_KEYDOWN, 'A', 1);  // not the form's: left alone
+  w.pump();
+  EXPECT_LT(w.window->form().view().Left, left);
+}
+
+TEST(Win32Form, GenerateThenOkHandsThePictureBack) {
+  Window w;
+  std::string target = WideToUtf8((w.folder / L"fill.bmp").wstring());
+  SetWindowTextW(w.control(kIdEdit1), Utf8ToWide(target).c_str());
+  w.accelerator(L'g');
+  EXPECT_EQ(TextOf(w.control(kIdLabel2)), target);
+  EXPECT_TRUE(std::filesystem::exists(w.folder / "zf61_temp.BMP"));
+  EXPECT_TRUE(IsWindowEnabled(w.control(kIdButton3)));
+  w.accelerator(L'y');
+  EXPECT_FALSE(w.window->alive());
+  std::string record = "^@BM" + WideToCp932(Utf8ToWide(target));
+  EXPECT_NE(w.exchangeFile().find(record), std::string::npos) << w.exchangeFile();
+  EXPECT_TRUE(std::filesystem::exists(w.folder / "fill.bmp"));
+  EXPECT_FALSE(std::filesystem::exists(w.folder / "zf61_temp.BMP"));
+  std::string settings = test::ReadBytes(w.folder / "zf61.dat");
+  EXPECT_EQ(settings.substr(0, 8), "30\r\n40\r\n");
+}
+
+TEST(Win32Form, CancelLeavesTheDrawingUnchanged) {
+  Window w(false);
+  // The window of the default size draws on a canvas of its drawing area too.
+  RECT box;
+  GetClientRect(w.control(kIdPaintBox1), &box);
+  EXPECT_EQ(w.window->canvas().width(), box.right);
+  EXPECT_GT(box.right, 200);
+  SendMessageW(w.control(kIdButton2), BM_CLICK, 0, 0);
+  w.pump();
+  EXPECT_FALSE(w.window->alive());
+  EXPECT_EQ(w.exchangeFile(), "hq\r\n");
+}
+
+}  // namespace
+}  // namespace zf61::win32

@@ -117,7 +117,11 @@ void GdiCanvas::lineTo(int32_t x, int32_t y) {
 }
 
 void GdiCanvas::setPixel(int32_t x, int32_t y, Colour colour) {
-  if (valid()) SetPixelV(dc_, x, y, colour);
+  if (!valid()) return;
+  // SetPixel follows the mix mode; the canvas's pixel set is a plain one in every mode.
+  int mode = SetROP2(dc_, R2_COPYPEN);
+  SetPixelV(dc_, x, y, colour);
+  SetROP2(dc_, mode);
 }
 
 void GdiCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {

@@ -107,8 +107,8 @@ IndexedImage GdiDepthConverter::convert(const RasterImage& image, ColourDepth de
   }
   void* bits = nullptr;
   HDC dc = CreateCompatibleDC(source.dc());
-  HBITMAP target = CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                    &bits, nullptr, 0);
+  HBITMAP target =
+      CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
   IndexedImage out;
   if (dc && target) {
     HGDIOBJ previous = SelectObject(dc, target);

@@ -1,7 +1,7 @@
 #include "platform/GdiplusSession.h"
 
-#include <windows.h>
 #include <gdiplus.h>
+#include <windows.h>
 
 namespace zf61::win32 {
 

@@ -62,10 +62,9 @@ void Icon::drawInto(HDC dc, const RECT& target) const {
 
 std::shared_ptr<const EnhancedMetafile> MetafileFromBytes(const std::string& bytes, bool enhanced) {
   if (bytes.empty() || bytes.size() > UINT_MAX) return nullptr;
-  HENHMETAFILE handle =
-      enhanced ? SetEnhMetaFileBits(static_cast<UINT>(bytes.size()),
-                                    reinterpret_cast<const BYTE*>(bytes.data()))
-               : ConvertWindowsMetafile(bytes);
+  HENHMETAFILE handle = enhanced ? SetEnhMetaFileBits(static_cast<UINT>(bytes.size()),
+                                                      reinterpret_cast<const BYTE*>(bytes.data()))
+                                 : ConvertWindowsMetafile(bytes);
   if (!handle) return nullptr;
   return std::make_shared<EnhancedMetafile>(handle);
 }

@@ -25,8 +25,7 @@ std::string FromWide(UINT codePage, std::wstring_view wide) {
   int size = static_cast<int>(wide.size());
   // UTF-8 takes no default character; code page 932 writes "?" for what it lacks.
   const char* fallback = codePage == CP_UTF8 ? nullptr : "?";
-  int length =
-      WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, fallback, nullptr);
+  int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, fallback, nullptr);
   if (length <= 0) return {};
   std::string bytes(static_cast<size_t>(length), '\0');
   WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), length, fallback, nullptr);

@@ -76,8 +76,8 @@ std::unique_ptr<OutputFile> Win32FileOps::create(const std::filesystem::path& pa
 }
 
 bool Win32FileOps::rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-         0;
+  return MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool Win32FileOps::remove(const std::filesystem::path& path) {
@@ -89,8 +89,8 @@ bool Win32FileOps::makeWritable(const std::filesystem::path& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return IsMissing(GetLastError());
   if (!(attributes & FILE_ATTRIBUTE_READONLY)) return true;
-  return SetFileAttributesW(path.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)) !=
-         0;
+  return SetFileAttributesW(path.c_str(),
+                            attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)) != 0;
 }
 
 bool Win32FileOps::copyLastWriteTime(const std::filesystem::path& from,

@@ -50,7 +50,8 @@ std::optional<Picture> LoadBitmap(const std::wstring& name) {
 
 std::optional<Picture> LoadIcon(const std::wstring& name) {
   // Width and height 0 without LR_DEFAULTSIZE: the first image of the file at its own size.
-  auto icon = static_cast<HICON>(LoadImageW(nullptr, name.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+  auto icon =
+      static_cast<HICON>(LoadImageW(nullptr, name.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
   if (!icon) return std::nullopt;
   auto native = std::make_shared<const Icon>(icon);
   ICONINFO parts = {};

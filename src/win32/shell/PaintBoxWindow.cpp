@@ -45,6 +45,7 @@ LRESULT CALLBACK PaintBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 
 void RegisterPaintBoxClass(HINSTANCE instance) {
   WNDCLASSEXW box = {sizeof(WNDCLASSEXW)};
+  box.style = CS_HREDRAW | CS_VREDRAW;  // a new size repaints the whole area
   box.lpfnWndProc = PaintBoxProc;
   box.hInstance = instance;
   box.hCursor = LoadCursorW(nullptr, IDC_ARROW);

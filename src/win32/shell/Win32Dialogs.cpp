@@ -54,8 +54,8 @@ std::optional<std::string> RunPictureFileDialog(HWND owner, std::string_view fol
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER |
-                 OFN_NOCHANGEDIR;
+  dialog.Flags =
+      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
   if (!GetSaveFileNameW(&dialog)) return std::nullopt;
   return WideToUtf8(file.data());
 }

@@ -41,6 +41,10 @@ Win32Form::Win32Form(std::filesystem::path programFile, FormServices services, H
     : instance_(instance) {
   createWindow();
   form_ = std::make_unique<TForm1>(std::move(programFile), *this, services);
+  // The drawing area got its size before there was a form to tell.
+  RECT box = {};
+  GetClientRect(control(kIdPaintBox1), &box);
+  form_->PaintBox1Resized(box.right, box.bottom);
 }
 
 Win32Form::~Win32Form() {

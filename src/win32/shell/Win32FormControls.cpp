@@ -19,9 +19,9 @@ constexpr int kMemoTop = 268;
 constexpr int kMargin = 4;
 constexpr int kRowHeight = 26;
 // Faces tried in turn where the window's own font is missing; each has the Shift-JIS set.
-constexpr const wchar_t* kFallbackFaces[] = {L"MS Gothic", L"Noto Sans CJK JP",
-                                             L"Noto Sans Mono CJK JP", L"IPAGothic",
-                                             L"TakaoGothic", L"VL Gothic"};
+constexpr const wchar_t* kFallbackFaces[] = {
+    L"MS Gothic", L"Noto Sans CJK JP", L"Noto Sans Mono CJK JP",
+    L"IPAGothic", L"TakaoGothic",      L"VL Gothic"};
 
 int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
   *reinterpret_cast<bool*>(found) = true;
@@ -58,6 +58,7 @@ HFONT MakeWindowFont() {
 
 void RegisterClasses(HINSTANCE instance, WNDPROC formProc, WNDPROC panelProc) {
   WNDCLASSEXW form = {sizeof(WNDCLASSEXW)};
+  form.style = CS_HREDRAW | CS_VREDRAW;
   form.lpfnWndProc = formProc;
   form.hInstance = instance;
   form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -117,8 +118,9 @@ void Win32Form::createControls() {
   makeControl(kIdPaintBox1, kPaintBoxClass, "", 0, window_);
   // The side panel scrolls when the window is too low for all of its controls; its controls
   // take part in the keyboard's dialog navigation (WS_EX_CONTROLPARENT).
-  HWND panel = makeControl(kIdPanel2, kPanelClass, "", WS_VSCROLL | WS_CLIPCHILDREN, window_);
-  SetWindowLongPtrW(panel, GWL_EXSTYLE, GetWindowLongPtrW(panel, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+  HWND panel = makeControl(kIdPanel2, kPanelClass, "", WS_VSCROLL, window_);
+  SetWindowLongPtrW(panel, GWL_EXSTYLE,
+                    GetWindowLongPtrW(panel, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   makeControl(kIdLabelA1, L"STATIC", kStatusBlank, SS_CENTER | SS_CENTERIMAGE, window_);
   createPanelControls();
 }
@@ -138,8 +140,8 @@ void Win32Form::createPanelControls() {
   makeControl(kIdEdit1, L"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, panel);
   makeControl(kIdLabel2, L"STATIC", "", SS_LEFT | SS_NOPREFIX, panel);
   makeControl(kIdLabel5, L"STATIC", kCaptionLabel5, SS_LEFT | SS_CENTERIMAGE, panel);
-  HWND combo = makeControl(kIdComboBox1, L"COMBOBOX", "",
-                           CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panel);
+  HWND combo =
+      makeControl(kIdComboBox1, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panel);
   for (const char* item : kDepthItems) {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
   }
@@ -181,8 +183,13 @@ void Win32Form::layoutPanel() {
   int inner = std::max<int>(client.right - 2 * kMargin, 0);
   int memoHeight = std::max<int>(kMemoMinimumHeight, client.bottom - kMemoTop - kRowHeight - 8);
   int contentHeight = kMemoTop + memoHeight + kRowHeight + 8;
-  SCROLLINFO bar = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, contentHeight - 1,
-                    static_cast<UINT>(client.bottom), 0, 0};
+  SCROLLINFO bar = {sizeof(SCROLLINFO),
+                    SIF_RANGE | SIF_PAGE | SIF_POS,
+                    0,
+                    contentHeight - 1,
+                    static_cast<UINT>(client.bottom),
+                    0,
+                    0};
   panelScroll_ = std::clamp(panelScroll_, 0, std::max(0, contentHeight - int(client.bottom)));
   bar.nPos = panelScroll_;
   SetScrollInfo(panel, SB_VERT, &bar, TRUE);

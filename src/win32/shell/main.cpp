@@ -1,7 +1,7 @@
 // zf61.exe: started by Jw_cad as an external transformation; reads JWC_TEMP.TXT from its own
 // folder and writes it back when its window closes. It takes no command line.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <string>
@@ -41,9 +41,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   zf61::win32::Win32TextCodec codec;
   zf61::win32::GdiDepthConverter depths;
   zf61::SteadyClock clock;
-  zf61::win32::Win32Form window(ProgramFile(),
-                                {esc, pictures, codec, zf61::SystemFileOps(), depths, clock},
-                                instance);
+  zf61::win32::Win32Form window(
+      ProgramFile(), {esc, pictures, codec, zf61::SystemFileOps(), depths, clock}, instance);
   if (!window.alive()) return 1;
   window.show(showCommand);
   return zf61::win32::RunMessageLoop(window);
