@@ -4,8 +4,9 @@
 // golden_floor_plan_gdi_diff.bmp in the test's folder) for a person to look at.
 #include <gtest/gtest.h>
 
-#include <gdiplus.h>
 #include <windows.h>
+// GDI+ needs the Windows types first.
+#include <gdiplus.h>
 
 #include <filesystem>
 

@@ -1,7 +1,8 @@
 #include "platform/GdiplusSession.h"
 
-#include <gdiplus.h>
 #include <windows.h>
+// GDI+ needs the Windows types first.
+#include <gdiplus.h>
 
 namespace zf61::win32 {
 

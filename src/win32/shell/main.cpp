@@ -1,7 +1,8 @@
 // zf61.exe: started by Jw_cad as an external transformation; reads JWC_TEMP.TXT from its own
 // folder and writes it back when its window closes. It takes no command line.
-#include <commctrl.h>
 #include <windows.h>
+// The common controls need the Windows types first.
+#include <commctrl.h>
 
 #include <filesystem>
 #include <string>
