@@ -47,7 +47,20 @@ std::wstring Cp932ToWide(std::string_view bytes) {
 }
 
 std::string WideToCp932(std::wstring_view wide) {
-  return FromWide(kShiftJis, wide);
+  std::string bytes = FromWide(kShiftJis, wide);
+  if (Cp932ToWide(bytes) == wide) return bytes;
+  // Some characters came back as others (a "best fit" such as é as e, which not every version
+  // of Windows leaves out on request): each character that does not survive the round trip
+  // becomes "?", so that a name never silently names another file.
+  bytes.clear();
+  for (size_t i = 0; i < wide.size(); ++i) {
+    bool pair = i + 1 < wide.size() && IS_HIGH_SURROGATE(wide[i]) && IS_LOW_SURROGATE(wide[i + 1]);
+    std::wstring_view one = wide.substr(i, pair ? 2 : 1);
+    std::string converted = FromWide(kShiftJis, one);
+    bytes += Cp932ToWide(converted) == one ? converted : "?";
+    if (pair) ++i;
+  }
+  return bytes;
 }
 
 std::filesystem::path Cp932ToPath(std::string_view bytes) {
