@@ -2,10 +2,13 @@
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
+WIN_DIR ?= build-windows
+DIST_DIR ?= dist
 FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build test quick-test run bench asan fuzz-build fuzz clean
+.PHONY: all deps build test quick-test run bench asan fuzz-build fuzz windows-build windows \
+	windows-test clean
 
 all: build
 
@@ -17,8 +20,9 @@ build: deps
 	cmake --build $(BUILD_DIR)
 
 # Builds everything and runs every test: the suite, the suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and every fuzz target for $(FUZZ_SECONDS) seconds.
-test: quick-test asan fuzz
+# UndefinedBehaviorSanitizer, every fuzz target for $(FUZZ_SECONDS) seconds, and the Windows
+# program's suites and end-to-end run under Wine.
+test: quick-test asan fuzz windows-test
 
 # The suite alone, in the release build.
 quick-test: build
@@ -51,5 +55,19 @@ fuzz-build: deps
 fuzz: fuzz-build
 	scripts/run-fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# The Windows program, cross-built with mingw-w64, and the zip for Jw_cad users:
+# $(DIST_DIR)/zf61-windows.zip with zf61.exe, zf61.bat and 使い方.txt.
+windows-build: deps
+	cmake -S . -B $(WIN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build $(WIN_DIR)
+
+windows: windows-build
+	scripts/package-windows.sh $(WIN_DIR) $(DIST_DIR)
+
+# The Windows suites as .exe under Wine, then the zip's zf61.exe end to end under Wine and Xvfb.
+windows-test: windows
+	scripts/with-wine.sh scripts/windows-tests.sh $(WIN_DIR) $(DIST_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(WIN_DIR) $(DIST_DIR)

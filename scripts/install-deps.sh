@@ -8,6 +8,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev libx11-dev libwmf-dev libemf2svg-dev
   xvfb xauth fonts-noto-cjk fonts-urw-base35
+  # The Windows program: the cross compiler, Wine to run it, and what its end-to-end test
+  # drives it with (a window manager, xdotool, a Japanese locale, imagemagick to read pictures).
+  g++-mingw-w64-x86-64-posix wine wine64 fonts-wine openbox xdotool imagemagick locales
 )
 
 missing=()
@@ -17,13 +20,25 @@ for p in "${packages[@]}"; do
   fi
 done
 
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+
+# Wine names files in the locale's encoding; Japanese names need a Japanese UTF-8 locale.
+ensure_japanese_locale() {
+  if locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then return; fi
+  "${sudo_cmd[@]}" sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen ||
+    echo 'ja_JP.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen >/dev/null
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  ensure_japanese_locale
   exit 0
 fi
 
 echo "Installing: ${missing[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+ensure_japanese_locale
