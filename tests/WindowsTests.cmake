@@ -6,7 +6,7 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${ZF61_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-function(zf61_wine_test name)
+function(zf61_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE gtest gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
@@ -16,34 +16,9 @@ function(zf61_wine_test name)
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
 endfunction()
 
-zf61_wine_test(model_tests
-  model/NumbersTest.cpp
-  model/GeometryTest.cpp
-  model/DrawingStoreTest.cpp
-  model/UnitGraAttTest.cpp)
-target_link_libraries(model_tests PRIVATE zf61core)
+include(CoreSuites.cmake)
 
-zf61_wine_test(exchange_tests
-  exchange/FieldSplitterTest.cpp
-  exchange/ReaderTest.cpp
-  exchange/SampleFilesTest.cpp
-  exchange/ReaderRobustnessTest.cpp
-  exchange/WriterTest.cpp)
-target_link_libraries(exchange_tests PRIVATE zf61core)
-
-zf61_wine_test(files_tests
-  files/AtomicFileTest.cpp)
-target_link_libraries(files_tests PRIVATE zf61core)
-
-zf61_wine_test(window_tests
-  window/RunFlowTest.cpp
-  window/SettingsTest.cpp
-  window/NavigationTest.cpp
-  window/FileFaultTest.cpp)
-target_link_libraries(window_tests PRIVATE zf61core)
-target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/window)
-
-zf61_wine_test(win32_tests
+zf61_test(win32_tests
   win32/GdiplusEnvironment.cpp
   win32/TextAndFilesTest.cpp
   win32/GdiCanvasTest.cpp

@@ -8,42 +8,19 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "exchange/ExchangeReader.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
-#include "view/CanvasPrimitives.h"
-#include "view/EntityRenderer.h"
-#include "view/ViewNavigator.h"
+#include "support/GoldenFloorPlan.h"
 
 namespace zf61 {
 namespace {
 
-const std::filesystem::path kGoldenDir = std::filesystem::path(ZF61_TEST_DATA_DIR) / "golden";
-constexpr int kWidth = 480;
-constexpr int kHeight = 360;
+using test::kGoldenDir;
 
 QImage Render() {
-  DrawingStore store;
-  ExchangeReader reader(store);
-  EXPECT_TRUE(reader.readExchangeFile(kGoldenDir / "JWC_TEMP.TXT"));
-  TgraAttribute att;
-  QtCanvas canvas(kWidth, kHeight);
-  ViewNavigator nav(
-      store,
-      [] {
-        return PaintBoxSize{kWidth, kHeight};
-      },
-      nullptr);
-  nav.FitWithoutRedraw();
-  DrawContext ctx(canvas, nav.view(), att);
-  ClearCanvas(canvas, att, kWidth, kHeight);
-  // Picture names in the drawing are relative to the current folder, as Jw_cad writes them.
-  std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(kGoldenDir);
+  QtCanvas canvas(test::kGoldenWidth, test::kGoldenHeight);
   QtPictureSource pictures;
-  NoEscKey esc;
-  EntityRenderer(store, pictures, esc).DrawAll(ctx);
-  std::filesystem::current_path(previous);
+  EXPECT_TRUE(test::DrawGoldenFloorPlan(canvas, pictures));
   return canvas.image().copy();
 }
 

@@ -10,42 +10,20 @@
 
 #include <filesystem>
 
-#include "exchange/ExchangeReader.h"
 #include "output/BmpWriter.h"
 #include "platform/GdiCanvas.h"
 #include "platform/Win32PictureSource.h"
-#include "view/CanvasPrimitives.h"
-#include "view/EntityRenderer.h"
-#include "view/ViewNavigator.h"
+#include "support/GoldenFloorPlan.h"
 
 namespace zf61::win32 {
 namespace {
 
-const std::filesystem::path kGoldenDir = std::filesystem::path(ZF61_TEST_DATA_DIR) / "golden";
-constexpr int kWidth = 480;
-constexpr int kHeight = 360;
+using test::kGoldenDir;
 
 RasterImage RenderWithGdi() {
-  DrawingStore store;
-  ExchangeReader reader(store);
-  EXPECT_TRUE(reader.readExchangeFile(kGoldenDir / "JWC_TEMP.TXT"));
-  TgraAttribute att;
-  GdiCanvas canvas(kWidth, kHeight);
-  ViewNavigator nav(
-      store,
-      [] {
-        return PaintBoxSize{kWidth, kHeight};
-      },
-      nullptr);
-  nav.FitWithoutRedraw();
-  DrawContext ctx(canvas, nav.view(), att);
-  ClearCanvas(canvas, att, kWidth, kHeight);
-  std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(kGoldenDir);  // picture names are relative, as Jw_cad writes
+  GdiCanvas canvas(test::kGoldenWidth, test::kGoldenHeight);
   Win32PictureSource pictures;
-  NoEscKey esc;
-  EntityRenderer(store, pictures, esc).DrawAll(ctx);
-  std::filesystem::current_path(previous);
+  EXPECT_TRUE(test::DrawGoldenFloorPlan(canvas, pictures));
   return canvas.readPixels();
 }
 
