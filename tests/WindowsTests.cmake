@@ -6,13 +6,16 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${ZF61_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-output)
+
 function(zf61_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE gtest gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE
     ZF61_SAMPLES_DIR="${CMAKE_SOURCE_DIR}/../shared/samples/real"
-    ZF61_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+    ZF61_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    ZF61_TEST_OUTPUT_DIR="${CMAKE_BINARY_DIR}/test-output")
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
 endfunction()
 

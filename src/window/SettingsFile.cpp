@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <optional>
 #include <vector>
 
 #include "files/AtomicFile.h"
@@ -13,15 +14,17 @@ namespace {
 
 constexpr int kLineCount = 10;
 
-std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
+// The ten lines as far as they could be read: a line missing at the end of the file reads as
+// empty, but after a read error the lines not read are absent, so that they keep their defaults.
+std::vector<std::optional<std::string>> ReadLines(std::istream& in) {
+  std::vector<std::optional<std::string>> lines;
   std::string line;
   while (static_cast<int>(lines.size()) < kLineCount && std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(line);
   }
-  lines.resize(kLineCount);  // lines missing at the end read as empty
+  bool readToTheEnd = !in.bad();
+  lines.resize(kLineCount, readToTheEnd ? std::optional<std::string>("") : std::nullopt);
   return lines;
 }
 
@@ -34,20 +37,35 @@ std::filesystem::path SettingsPathFor(const std::filesystem::path& programFile) 
 }
 
 Settings readSettings(const std::filesystem::path& path) {
-  Settings s;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return s;
-  std::vector<std::string> line = ReadLines(path);
-  s.left = ParseInt(line[0]);
-  s.top = ParseInt(line[1]);
-  s.width = std::max(ParseInt(line[2]), kMinWindowWidth);
-  s.height = std::max(ParseInt(line[3]), kMinWindowHeight);
-  s.fillColour = static_cast<Colour>(ParseInt(line[4])) & 0x00FFFFFFu;
-  s.pictureFileName = line[5];
-  s.opacity = line[6];
-  s.background = ParseInt(line[7]) != 0 ? 1 : 0;
-  s.arcDivisions = line[8];
-  s.colourDepth = std::clamp(ParseInt(line[9]), 0, kLastDepthItem);
+  if (!std::filesystem::is_regular_file(path, error)) return Settings();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Settings();  // there, but it cannot be read: the defaults
+  return readSettings(in);
+}
+
+Settings readSettings(std::istream& in) {
+  Settings s;
+  std::vector<std::optional<std::string>> line = ReadLines(in);
+  auto number = [&](int i, int32_t& field) {
+    if (line[i]) field = ParseInt(*line[i]);
+  };
+  auto text = [&](int i, std::string& field) {
+    if (line[i]) field = *line[i];
+  };
+  number(0, s.left);
+  number(1, s.top);
+  number(2, s.width);
+  number(3, s.height);
+  s.width = std::max(s.width, kMinWindowWidth);
+  s.height = std::max(s.height, kMinWindowHeight);
+  if (line[4]) s.fillColour = static_cast<Colour>(ParseInt(*line[4])) & 0x00FFFFFFu;
+  text(5, s.pictureFileName);
+  text(6, s.opacity);
+  if (line[7]) s.background = ParseInt(*line[7]) != 0 ? 1 : 0;
+  text(8, s.arcDivisions);
+  number(9, s.colourDepth);
+  s.colourDepth = std::clamp(s.colourDepth, 0, kLastDepthItem);
   return s;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <istream>
 #include <string>
 
 #include "files/FileOps.h"
@@ -34,6 +35,7 @@ std::filesystem::path SettingsPathFor(const std::filesystem::path& programFile);
 // The defaults, then whatever the file holds, clamped; a missing or unreadable file (or the part
 // of it that could not be read) leaves the defaults.
 Settings readSettings(const std::filesystem::path& path);
+Settings readSettings(std::istream& in);
 
 // Writes the ten lines through a temporary file; on failure nothing is left and nothing said.
 bool writeSettings(const std::filesystem::path& path, const Settings& settings,

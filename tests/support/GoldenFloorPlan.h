@@ -13,6 +13,8 @@ namespace zf61::test {
 
 inline const std::filesystem::path kGoldenDir =
     std::filesystem::path(ZF61_TEST_DATA_DIR) / "golden";
+// Where a test leaves images for a person to look at: under the build folder, never the sources.
+inline const std::filesystem::path kTestOutputDir = ZF61_TEST_OUTPUT_DIR;
 inline constexpr int kGoldenWidth = 480;
 inline constexpr int kGoldenHeight = 360;
 

@@ -1,6 +1,6 @@
 // One rendered floor plan (rooms, every dashed type, random line types, circles, arcs,
 // ellipses, solids of every kind and a BMP picture) compared with a small golden PNG. On a
-// mismatch the actual image and a difference image are written beside the build.
+// mismatch the actual image and a difference image are written to the build's test-output.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -44,11 +44,13 @@ TEST(GoldenRender, FloorPlanMatchesPixelForPixel) {
     }
   }
   if (differing > 0) {
-    actual.save("golden_floor_plan_actual.png");
-    diff.save("golden_floor_plan_diff.png");
+    actual.save(
+        QString::fromStdString((test::kTestOutputDir / "golden_floor_plan_actual.png").string()));
+    diff.save(
+        QString::fromStdString((test::kTestOutputDir / "golden_floor_plan_diff.png").string()));
   }
   EXPECT_EQ(differing, 0) << "see golden_floor_plan_actual.png and golden_floor_plan_diff.png in "
-                          << std::filesystem::current_path();
+                          << test::kTestOutputDir;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The golden floor plan drawn through the GDI canvas, beside the same drawing through the Qt
 // canvas (the golden image). The two raster engines are held to the same rules; where they
 // still differ, the pixels are counted and written out (golden_floor_plan_gdi.bmp and
-// golden_floor_plan_gdi_diff.bmp in the test's folder) for a person to look at.
+// golden_floor_plan_gdi_diff.bmp in the build's test-output) for a person to look at.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -64,8 +64,10 @@ TEST(GoldenGdi, FloorPlanBesideTheQtCanvas) {
       diff.pixels[i] = 0xFFFF0000u;
     }
   }
-  WriteBmpFile("golden_floor_plan_gdi.bmp", ConvertToDepth(gdi, ColourDepth::Bits24));
-  WriteBmpFile("golden_floor_plan_gdi_diff.bmp", ConvertToDepth(diff, ColourDepth::Bits24));
+  WriteBmpFile(test::kTestOutputDir / "golden_floor_plan_gdi.bmp",
+               ConvertToDepth(gdi, ColourDepth::Bits24));
+  WriteBmpFile(test::kTestOutputDir / "golden_floor_plan_gdi_diff.bmp",
+               ConvertToDepth(diff, ColourDepth::Bits24));
   std::printf("GDI against Qt: %zu of %zu pixels differ (%zu drawn by GDI)\n", differing,
               gdi.pixels.size(), drawn);
   EXPECT_GT(drawn, 10000u);

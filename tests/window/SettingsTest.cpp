@@ -41,6 +41,37 @@ TEST(SettingsFile, DefaultsClampsAndRoundTrip) {
   EXPECT_EQ(SettingsPathFor("/opt/tool/zf61.exe"), std::filesystem::path("/opt/tool/zf61.dat"));
 }
 
+// A stream whose reads fail after its first bytes, as a file on a failing disk does.
+class FailingBuffer final : public std::streambuf {
+ public:
+  explicit FailingBuffer(std::string head) : head_(std::move(head)) {
+    setg(head_.data(), head_.data(), head_.data() + head_.size());
+  }
+
+ protected:
+  int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+ private:
+  std::string head_;
+};
+
+TEST(SettingsFile, WhatCouldNotBeReadKeepsItsDefaults) {
+  FailingBuffer buffer("10\r\n20\r\n600\r\n");
+  std::istream in(&buffer);
+  Settings s = readSettings(in);
+  EXPECT_EQ(s.left, 10);
+  EXPECT_EQ(s.width, 600);
+  EXPECT_EQ(s.height, 475);  // line 4 was not read
+  EXPECT_EQ(s.fillColour, kWhite);
+  EXPECT_EQ(s.opacity, "128");
+  EXPECT_EQ(s.arcDivisions, "24");
+  EXPECT_EQ(s.colourDepth, 4);
+  // A file that is there but cannot be opened (here: a folder of that name) gives the defaults.
+  test::TempDir dir;
+  std::filesystem::create_directories(dir / "zf61.dat");
+  EXPECT_EQ(readSettings(dir / "zf61.dat").opacity, "128");
+}
+
 TEST(SettingsFile, AFailedWriteKeepsTheOldFile) {
   test::TempDir dir;
   test::WriteBytes(dir / "zf61.dat", "old");
