@@ -9,12 +9,14 @@
 #include "platform/QtTextCodec.h"
 #include "platform/X11EscKey.h"
 #include "shell/MainWindow.h"
+#include "shell/Translations.h"
 #include "window/Captions.h"
 #include "window/Clock.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(zf61::kApplicationTitle));
+  zf61::InstallJapaneseTranslations(app);
   // The window's font; where it is not installed, an installed Japanese gothic stands in.
   const QString gothic = QString::fromUtf8(zf61::kFontFace);
   QFont::insertSubstitutions(gothic, {QStringLiteral("Noto Sans CJK JP"),

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include "platform/QtTextCodec.h"
 #include "shell/Dialogs.h"
 #include "shell/MainWindow.h"
+#include "shell/Translations.h"
 #include "support/TempDir.h"
 #include "window/KeyCodes.h"
 
@@ -98,6 +101,16 @@ TEST(MainWindow, ThePictureDialogAddsNoSuffix) {
   EXPECT_TRUE(dialog->defaultSuffix().isEmpty());
   EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
   EXPECT_EQ(dialog->nameFilters().value(0), QString::fromUtf8("ビットマップ (*.bmp)"));
+}
+
+TEST(MainWindow, StandardDialogsSpeakJapanese) {
+  ASSERT_TRUE(InstallJapaneseTranslations(*QCoreApplication::instance()))
+      << "Qt's Japanese translations are missing: install qt6-translations-l10n";
+  QMessageBox box(QMessageBox::Question, "t", "x", QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QString::fromUtf8("はい(&Y)"));
+  EXPECT_EQ(QColorDialog().windowTitle(), QString::fromUtf8("色を選択"));
+  EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"),
+            QString::fromUtf8("名前を付けて保存"));
 }
 
 }  // namespace
