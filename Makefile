@@ -7,7 +7,7 @@ DIST_DIR ?= dist
 FUZZ_SECONDS ?= 20
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build test quick-test run bench asan fuzz-build fuzz windows-build windows \
+.PHONY: all deps build test quick-test window-test run bench asan fuzz-build fuzz windows-build windows \
 	windows-test clean
 
 all: build
@@ -21,12 +21,17 @@ build: deps
 
 # Builds everything and runs every test: the suite, the suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, every fuzz target for $(FUZZ_SECONDS) seconds, and the Windows
-# program's suites and end-to-end run under Wine.
-test: quick-test asan fuzz windows-test
+# program's suites and end-to-end run under Wine; the Linux window is also started under a real
+# window manager.
+test: quick-test window-test asan fuzz windows-test
 
 # The suite alone, in the release build.
 quick-test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# The Linux window under a real window manager (Xvfb and openbox), driven with xdotool.
+window-test: build
+	scripts/with-display.sh scripts/window-place-test.sh $(BUILD_DIR)/bin/zf61 $(BUILD_DIR)/window-place
 
 # Builds the program and starts it on the bundled floor plan, in a fresh demo folder laid out
 # as Jw_cad lays out the tool's folder (the program, JWC_TEMP.TXT, the pictures it refers to).

@@ -59,6 +59,7 @@ class MainWindow : public QWidget, public FormFrontEnd {
   void setBusy(bool busy) override;
   void discardPendingInput() override;
   void closeWindow() override;
+  void setVisible(bool visible) override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -147,8 +148,20 @@ WindowGeometry MainWindow::geometry() const {
 }
 
 void MainWindow::setGeometry(const WindowGeometry& g) {
+  // The outer frame's place, as the settings keep it. Set before the window is mapped, so that
+  // the window manager places the frame there (a move after mapping is taken for the client's
+  // place, and the window crept by its title bar on every run).
   move(g.left, g.top);
   resize(g.width, g.height);
+  if (isVisible() || !layout()) return;
+  layout()->activate();  // the drawing area's size, which the first fit needs, is known now
+  form_->PaintBox1Resized(paintBox_->width(), paintBox_->height());
+}
+
+void MainWindow::setVisible(bool visible) {
+  // FormShow runs before the window appears, as the show sequence does on Windows.
+  if (visible && !isVisible() && form_) form_->FormShow();
+  QWidget::setVisible(visible);
 }
 
 void MainWindow::focusNotes() {
@@ -178,7 +191,7 @@ void MainWindow::closeWindow() {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  form_->FormShow();
+  form_->FormShow();  // once: nothing when it ran before the window appeared
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/MetafileBytes.h"
@@ -12,6 +13,9 @@ namespace zf61 {
 namespace {
 
 TEST(Metafiles, WmfAndEmfAreDrawnWithTheirAspectRatio) {
+  // libwmf will not draw at all without the fonts it maps Windows' faces to.
+  ASSERT_TRUE(std::filesystem::exists("/usr/share/fonts/type1/urw-base35"))
+      << "libwmf's fonts are missing: install fonts-urw-base35";
   test::TempDir dir;
   test::WriteBytes(dir / "red.wmf", test::RedWmf());
   test::WriteBytes(dir / "red.EMF", test::RedEmf());
