@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QMessageBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -19,6 +22,7 @@
 #include "shell/Translations.h"
 #include "support/TempDir.h"
 #include "window/KeyCodes.h"
+#include "window/SettingsFile.h"
 
 namespace zf61 {
 namespace {
@@ -101,6 +105,26 @@ TEST(MainWindow, ThePictureDialogAddsNoSuffix) {
   EXPECT_TRUE(dialog->defaultSuffix().isEmpty());
   EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
   EXPECT_EQ(dialog->nameFilters().value(0), QString::fromUtf8("ビットマップ (*.bmp)"));
+}
+
+TEST(MainWindow, AtTheSmallestSizeThePanelScrollsAndKeepsEveryControl) {
+  Window w;
+  w.window->resize(kMinWindowWidth, kMinWindowHeight);
+  QApplication::processEvents();
+  auto* scroll = w.window->findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+  for (QRadioButton* radio : w.window->findChildren<QRadioButton*>()) {
+    EXPECT_TRUE(radio->isVisibleTo(w.window.get()));
+    EXPECT_GE(radio->height(), radio->sizeHint().height());
+  }
+  // The buttons at the bottom of the panel can be scrolled into view.
+  QPushButton* ok = w.window->button(ButtonControl::Button1);
+  scroll->ensureWidgetVisible(ok);
+  QApplication::processEvents();
+  QPoint inViewport = ok->mapTo(scroll->viewport(), QPoint(0, 0));
+  EXPECT_GE(inViewport.y(), 0);
+  EXPECT_LE(inViewport.y() + ok->height(), scroll->viewport()->height());
 }
 
 TEST(MainWindow, StandardDialogsSpeakJapanese) {

@@ -115,6 +115,28 @@ TEST(Win32Form, GenerateThenOkHandsThePictureBack) {
   EXPECT_EQ(settings.substr(0, 8), "30\r\n40\r\n");
 }
 
+TEST(Win32Form, AtTheSmallestSizeThePanelScrollsToEveryControl) {
+  Window w;
+  SetWindowPos(w.window->handle(), nullptr, 0, 0, 475, 200, SWP_NOZORDER | SWP_NOMOVE);
+  w.pump();
+  HWND panel = w.control(kIdPanel2);
+  SCROLLINFO bar = {sizeof(SCROLLINFO), SIF_ALL};
+  ASSERT_TRUE(GetScrollInfo(panel, SB_VERT, &bar));
+  EXPECT_GT(bar.nMax + 1, static_cast<int>(bar.nPage));
+  auto topOf = [&](ControlId id) {
+    RECT r;
+    GetWindowRect(w.control(id), &r);
+    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  RECT panelClient;
+  GetClientRect(panel, &panelClient);
+  EXPECT_GT(topOf(kIdButton1).bottom, panelClient.bottom);  // below the fold at first
+  for (int i = 0; i < 20; ++i) SendMessageW(panel, WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_LE(topOf(kIdButton1).bottom, panelClient.bottom);
+  EXPECT_GE(topOf(kIdButton1).top, 0);
+}
+
 TEST(Win32Form, CancelLeavesTheDrawingUnchanged) {
   Window w(false);
   // The window of the default size draws on a canvas of its drawing area too.
