@@ -53,4 +53,15 @@ void FillRooms(DrawingStore& store, size_t segmentCount, unsigned seed) {
   }
 }
 
+void FillLattice(DrawingStore& store, size_t cells, double origin) {
+  const double step = 910.0;
+  auto at = [&](size_t i) { return origin + static_cast<double>(i) * step; };
+  for (size_t row = 0; row <= cells; ++row) {
+    for (size_t col = 0; col < cells; ++col) Line(store, at(col), at(row), at(col + 1), at(row));
+  }
+  for (size_t col = 0; col <= cells; ++col) {
+    for (size_t row = 0; row < cells; ++row) Line(store, at(col), at(row), at(col), at(row + 1));
+  }
+}
+
 }  // namespace zf61::bench

@@ -39,6 +39,36 @@ void BM_TraceReference(benchmark::State& state) {
   Trace(state, zf61::TraceMethod::Reference);
 }
 
+const zf61::DrawingStore& Lattice(size_t cells) {
+  static std::map<size_t, std::unique_ptr<zf61::DrawingStore>> drawings;
+  auto& slot = drawings[cells];
+  if (!slot) {
+    slot = std::make_unique<zf61::DrawingStore>();
+    zf61::bench::FillLattice(*slot, cells);
+  }
+  return *slot;
+}
+
+void TraceLattice(benchmark::State& state, zf61::TraceMethod method) {
+  const zf61::DrawingStore& store = Lattice(static_cast<size_t>(state.range(0)));
+  zf61::TgraAttribute att;
+  zf61::RegionTracer tracer(store, att);
+  for (auto _ : state) tracer.traceRegions(method);
+  state.counters["regions"] = static_cast<double>(tracer.tracedRegions().size());
+  state.counters["segments"] = static_cast<double>(store.lines.size());
+}
+
+void BM_LatticeIndexed(benchmark::State& state) {
+  TraceLattice(state, zf61::TraceMethod::Indexed);
+}
+void BM_LatticeReference(benchmark::State& state) {
+  TraceLattice(state, zf61::TraceMethod::Reference);
+}
+
+BENCHMARK(BM_LatticeIndexed)->Arg(20)->Arg(40)->Arg(60)->Arg(100)->Arg(200)
+    ->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_LatticeReference)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 BENCHMARK(BM_TraceIndexed)
     ->Arg(1000)
     ->Arg(10000)

@@ -16,12 +16,12 @@ class TinyPictures final : public zf61::PictureSource {
  public:
   int32_t width = 1, height = 1;
   bool exists(std::string_view) override { return true; }
-  std::optional<zf61::RasterImage> load(std::string_view) override {
+  std::optional<zf61::Picture> load(std::string_view) override {
     zf61::RasterImage image;
     image.width = width;
     image.height = height;
     image.pixels.assign(static_cast<size_t>(width) * height, 0xFF336699u);
-    return image;
+    return zf61::Picture{width, height, std::move(image), nullptr};
   }
 };
 
