@@ -1,10 +1,7 @@
-// The indexed search: end points by grid cell, and the segments that can close nothing set
-// aside once before tracing.
-#include <algorithm>
-#include <deque>
-
+// The indexed search: the ends that meet, place by place, and the segments that can close
+// nothing set aside, before tracing and again as regions take segments out of play.
 #include "fill/CandidateSearch.h"
-#include "fill/EndpointGrid.h"
+#include "fill/SegmentGraph.h"
 
 namespace zf61 {
 namespace {
@@ -12,14 +9,16 @@ namespace {
 class IndexedSearch final : public CandidateSearch {
  public:
   explicit IndexedSearch(const std::vector<TraceSegment>& segments)
-      : segments_(segments), grid_(segments), open_(segments.size(), false) {
-    SetAsideOpenBranches();
+      : segments_(segments), graph_(segments) {
+    graph_.markBridges(segments_, open_);
   }
 
-  std::optional<Extension> find(double x, double y, bool firstExtension) const override {
+  std::optional<Extension> find(EndRef end, double x, double y,
+                                bool firstExtension) const override {
     int32_t best = -1;
     bool bestReversed = false;
-    grid_.forEachNear(x, y, [&](EndRef ref) {
+    // Every end that meets the chain's end is at its place.
+    graph_.forEachEndAt(end, [&](EndRef ref) {
       if ((open_[ref.segment] && !firstExtension) || (best >= 0 && ref.segment > best)) return;
       const TraceSegment& s = segments_[ref.segment];
       if (s.state != SegmentState::Free) return;
@@ -38,68 +37,18 @@ class IndexedSearch final : public CandidateSearch {
 
   bool mayClose(int32_t segment) const override { return !open_[segment]; }
 
+  // Regions take their segments out of play, which can leave others on no cycle any more.
+  void refresh() override { graph_.markBridges(segments_, open_); }
+  size_t refreshCost() const override { return graph_.size(); }
+
  private:
-  // How many ends of other segments still in play meet this end.
-  int CountMeeting(int32_t segment, bool atEnd) const {
-    const TraceSegment& s = segments_[segment];
-    double x = atEnd ? s.endX : s.startX, y = atEnd ? s.endY : s.startY;
-    int count = 0;
-    grid_.forEachNear(x, y, [&](EndRef ref) {
-      if (ref.segment == segment || open_[ref.segment]) return;
-      const TraceSegment& o = segments_[ref.segment];
-      if (ref.atEnd ? SamePoint(x, y, o.endX, o.endY) : SamePoint(x, y, o.startX, o.startY)) {
-        ++count;
-      }
-    });
-    return count;
-  }
-
-  // In a closed chain of two or more links every end meets an end of another link. A segment
-  // with an end that meets no other segment can therefore be in no region, and neither can one
-  // whose end meets only such segments: they are set aside, branch by branch. From a chain of
-  // two or more links the plain search would still walk into them, find only dead ends and back
-  // out, which changes nothing but the time taken: every segment it marks as a dead end on the
-  // way is itself set aside (an end of a set-aside segment meets only segments set aside before
-  // it). As the first extension of a start they still count: that start then fails.
-  void SetAsideOpenBranches() {
-    const size_t n = segments_.size();
-    std::vector<int> meeting(2 * n);
-    std::deque<int32_t> queue;
-    // Every count first, over all segments; setting aside then takes each one away once.
-    for (size_t i = 0; i < n; ++i) {
-      meeting[2 * i] = CountMeeting(static_cast<int32_t>(i), false);
-      meeting[2 * i + 1] = CountMeeting(static_cast<int32_t>(i), true);
-    }
-    for (size_t i = 0; i < n; ++i) {
-      if (meeting[2 * i] == 0 || meeting[2 * i + 1] == 0) {
-        open_[i] = true;
-        queue.push_back(static_cast<int32_t>(i));
-      }
-    }
-    while (!queue.empty()) {
-      int32_t gone = queue.front();
-      queue.pop_front();
-      const TraceSegment& g = segments_[gone];
-      for (bool goneAtEnd : {false, true}) {
-        double x = goneAtEnd ? g.endX : g.startX, y = goneAtEnd ? g.endY : g.startY;
-        grid_.forEachNear(x, y, [&](EndRef ref) {
-          if (ref.segment == gone || open_[ref.segment]) return;
-          const TraceSegment& o = segments_[ref.segment];
-          bool meets =
-              ref.atEnd ? SamePoint(x, y, o.endX, o.endY) : SamePoint(x, y, o.startX, o.startY);
-          if (!meets) return;
-          if (--meeting[2 * ref.segment + (ref.atEnd ? 1 : 0)] == 0) {
-            open_[ref.segment] = true;
-            queue.push_back(ref.segment);
-          }
-        });
-      }
-    }
-  }
-
   const std::vector<TraceSegment>& segments_;
-  EndpointGrid grid_;
-  std::vector<bool> open_;  // set aside: part of no closed chain
+  SegmentGraph graph_;
+  // Set aside: on no cycle of the segments in play, so part of no closed chain. A chain of two
+  // or more links that walked into one could never come back to its start: the plain search
+  // would back out of it and of everything behind it, which changes nothing but the time
+  // taken. As the first extension of a start they still count: that start then fails.
+  std::vector<bool> open_;
 };
 
 }  // namespace

@@ -8,7 +8,7 @@ class LinearSearch final : public CandidateSearch {
  public:
   explicit LinearSearch(const std::vector<TraceSegment>& segments) : segments_(segments) {}
 
-  std::optional<Extension> find(double x, double y, bool) const override {
+  std::optional<Extension> find(EndRef, double x, double y, bool) const override {
     for (size_t j = 0; j < segments_.size(); ++j) {
       const TraceSegment& s = segments_[j];
       if (s.state != SegmentState::Free) continue;

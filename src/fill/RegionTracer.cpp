@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "fill/CandidateSearch.h"
+#include "fill/ChainTrace.h"
 
 namespace zf61 {
 namespace {
@@ -15,20 +16,6 @@ constexpr int kHiddenLayerState = 3;
 constexpr double kWholeSweepTolerance = 1e-8;
 // Fewer lines than this, and no curve, cannot enclose anything.
 constexpr size_t kMinimumLines = 3;
-
-ChainLink LinkOf(const std::vector<TraceSegment>& segments, int32_t index, bool reversed) {
-  const TraceSegment& s = segments[index];
-  ChainLink link;
-  link.segmentIndex = index;
-  link.kind = s.kind;
-  link.figureIndex = s.figureIndex;
-  link.reversed = reversed;
-  link.startX = reversed ? s.endX : s.startX;
-  link.startY = reversed ? s.endY : s.startY;
-  link.endX = reversed ? s.startX : s.endX;
-  link.endY = reversed ? s.startY : s.endY;
-  return link;
-}
 
 }  // namespace
 
@@ -108,63 +95,30 @@ void RegionTracer::CollectSegments(std::vector<TraceSegment>& segments) {
   }
 }
 
-void RegionTracer::TraceChains(std::vector<TraceSegment>& segments, TraceMethod method) {
+bool RegionTracer::TraceChains(std::vector<TraceSegment>& segments, TraceMethod method,
+                               TraceProgress* progress) {
   std::unique_ptr<CandidateSearch> search =
       method == TraceMethod::Reference ? MakeLinearSearch(segments) : MakeIndexedSearch(segments);
-  std::vector<ChainLink> chain;
-  std::vector<int32_t> touched;  // segments whose state this start changed
-  for (size_t k = 0; k < segments.size(); ++k) {
-    int32_t start = static_cast<int32_t>(k);
-    if (segments[k].state != SegmentState::Free || !search->mayClose(start)) continue;
-    chain.assign(1, LinkOf(segments, start, false));
-    segments[k].state = SegmentState::InChain;
-    touched.assign(1, start);
-    bool closed = false;
-    for (;;) {
-      const ChainLink& last = chain.back();
-      if (SamePoint(last.endX, last.endY, chain.front().startX, chain.front().startY)) {
-        closed = true;
-        break;
-      }
-      bool first = chain.size() == 1;
-      std::optional<Extension> next = search->find(last.endX, last.endY, first);
-      if (next && first && !search->mayClose(next->segment)) break;  // only dead ends follow
-      if (next) {
-        chain.push_back(LinkOf(segments, next->segment, next->reversed));
-        segments[static_cast<size_t>(next->segment)].state = SegmentState::InChain;
-        touched.push_back(next->segment);
-        continue;
-      }
-      if (chain.size() == 1) break;
-      segments[static_cast<size_t>(chain.back().segmentIndex)].state = SegmentState::DeadEnd;
-      chain.pop_back();
-      if (chain.size() == 1) break;  // the first joined segment led only to dead ends
-    }
-    if (closed && chain.size() >= 2) {
-      std::vector<PointD> polygon = ChainPolygon(chain);
-      if (polygon.size() > 3) {
-        regions_.push_back(ClosedRegion{std::move(polygon)});
-        for (const ChainLink& link : chain) {
-          segments[static_cast<size_t>(link.segmentIndex)].state = SegmentState::Used;
-        }
-      }
-    }
-    for (int32_t t : touched) {
-      SegmentState& state = segments[static_cast<size_t>(t)].state;
-      if (state != SegmentState::Used) state = SegmentState::Free;
-    }
-  }
+  auto found = [this](const std::vector<ChainLink>& chain) {
+    std::vector<PointD> polygon = ChainPolygon(chain);
+    if (polygon.size() <= 3) return false;
+    regions_.push_back(ClosedRegion{std::move(polygon)});
+    return true;
+  };
+  return TraceAllChains(segments, *search, found, progress);
 }
 
-void RegionTracer::traceRegions(TraceMethod method) {
+bool RegionTracer::traceRegions(TraceMethod method, TraceProgress* progress) {
   clearRegions();
   if (store_.lines.size() < kMinimumLines && store_.circles.empty() && store_.arcs.empty()) {
-    return;
+    return true;
   }
   AddCircles();
   std::vector<TraceSegment> segments;
   CollectSegments(segments);
-  TraceChains(segments, method);
+  if (TraceChains(segments, method, progress)) return true;
+  clearRegions();  // a stopped search leaves nothing behind
+  return false;
 }
 
 }  // namespace zf61

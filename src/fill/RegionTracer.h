@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "fill/TraceProgress.h"
 #include "fill/TraceTypes.h"
 #include "model/DrawingStore.h"
 #include "model/UnitGraAtt.h"
@@ -29,7 +30,9 @@ class RegionTracer {
 
   // Replaces the traced regions: circles first, then closed curves of the arc list, then the
   // chains in the order of their starting segment.
-  void traceRegions(TraceMethod method = TraceMethod::Indexed);
+  // `progress`, when given, hears how far the search got and may stop it; false when it was
+  // stopped, and then there are no regions.
+  bool traceRegions(TraceMethod method = TraceMethod::Indexed, TraceProgress* progress = nullptr);
   void clearRegions() { regions_.clear(); }
   const std::vector<ClosedRegion>& tracedRegions() const { return regions_; }
 
@@ -37,7 +40,8 @@ class RegionTracer {
   bool TakesPart(const FigureHeader& header) const;
   void AddCircles();
   void CollectSegments(std::vector<TraceSegment>& segments);
-  void TraceChains(std::vector<TraceSegment>& segments, TraceMethod method);
+  bool TraceChains(std::vector<TraceSegment>& segments, TraceMethod method,
+                   TraceProgress* progress);
   PointD ArcPoint(int32_t arcIndex, double angleDeg) const;
   std::vector<PointD> ChainPolygon(const std::vector<ChainLink>& chain) const;
   void AppendArcPoints(const ChainLink& link, bool includeFirst, std::vector<PointD>& out) const;

@@ -93,7 +93,61 @@ struct Builder {
   }
 };
 
+struct Edge {
+  int i1, j1, i2, j2;
+};
+
+// Lattices, combs and ladders: networks where a chain can wander far before it closes.
+std::vector<Edge> Network(Builder& b) {
+  std::vector<Edge> edges;
+  int w = 2 + b.pick(7), h = 2 + b.pick(7);
+  switch (b.pick(3)) {
+    case 0:  // a lattice of w x h cells, every edge a line of its own
+      for (int j = 0; j <= h; ++j)
+        for (int i = 0; i < w; ++i) edges.push_back({i, j, i + 1, j});
+      for (int i = 0; i <= w; ++i)
+        for (int j = 0; j < h; ++j) edges.push_back({i, j, i, j + 1});
+      break;
+    case 1:  // a comb: a spine with teeth, closed by a back now and then
+      for (int i = 0; i < w; ++i) edges.push_back({i, 0, i + 1, 0});
+      for (int i = 0; i <= w; ++i) edges.push_back({i, 0, i, h});
+      if (b.pick(2)) {
+        for (int i = 0; i < w; ++i) edges.push_back({i, h, i + 1, h});
+      }
+      break;
+    default:  // a ladder: two rails of unit pieces and rungs
+      for (int i = 0; i < w; ++i)
+        edges.push_back({i, 0, i + 1, 0}), edges.push_back({i, 1, i + 1, 1});
+      for (int i = 0; i <= w; ++i) edges.push_back({i, 0, i, 1});
+      break;
+  }
+  // Some edges missing, and the lines in any order.
+  std::vector<Edge> kept;
+  for (const Edge& e : edges) {
+    if (b.pick(10) != 0) kept.push_back(e);
+  }
+  if (b.pick(2)) std::shuffle(kept.begin(), kept.end(), b.random);
+  return kept;
+}
+
 }  // namespace
+
+void FillRandomNetwork(DrawingStore& store, std::mt19937& random) {
+  // Origins where the end-point search changes its ways: small, about 2^27 and beyond, huge,
+  // and half of 2^-20 off round numbers, where ends moved by the tolerance cross a border of
+  // the search's cells.
+  constexpr double kOrigins[] = {0,           1e8,  1e10,  -3e9,    134217728.0,
+                                 134217727.5, 1e15, -7.25, 0x1p-21, 1000.0 + 0x1p-21};
+  constexpr double kUnits[] = {1, 910, 1e-3};
+  Builder b{store, random};
+  b.origin = kOrigins[b.pick(10)];
+  b.unit = kUnits[b.pick(3)];
+  int networks = 1 + b.pick(2);
+  for (int n = 0; n < networks; ++n) {
+    for (const Edge& e : Network(b)) b.line(e.i1, e.j1, e.i2, e.j2);
+  }
+  if (b.pick(3) == 0) b.piece();
+}
 
 void FillRandomDrawing(DrawingStore& store, TgraAttribute& att, std::mt19937& random) {
   Builder b{store, random};

@@ -34,5 +34,22 @@ TEST(TracerProperty, IndexedAgreesWithPlainOnRandomDrawings) {
   EXPECT_GT(withRegions, 2000);
 }
 
+TEST(TracerProperty, IndexedAgreesWithPlainOnLatticesCombsAndLadders) {
+  int withRegions = 0;
+  for (unsigned seed = 1; seed <= 1500; ++seed) {
+    std::mt19937 random(seed);
+    DrawingStore store;
+    TgraAttribute att;
+    test::FillRandomNetwork(store, random);
+    RegionTracer indexed(store, att), reference(store, att);
+    indexed.traceRegions(TraceMethod::Indexed);
+    reference.traceRegions(TraceMethod::Reference);
+    ASSERT_EQ(indexed.tracedRegions().size(), reference.tracedRegions().size()) << "seed " << seed;
+    ASSERT_EQ(indexed.tracedRegions(), reference.tracedRegions()) << "seed " << seed;
+    withRegions += !reference.tracedRegions().empty();
+  }
+  EXPECT_GT(withRegions, 1000);
+}
+
 }  // namespace
 }  // namespace zf61
