@@ -95,14 +95,16 @@ bool copyFileKeepingTime(const std::filesystem::path& source,
   return true;
 }
 
-void handBackPicture(DrawingStore& store, const std::filesystem::path& target,
-                     std::string_view targetText, const std::filesystem::path& tempPicture,
-                     const PicturePlacement& placement, FileOps& ops) {
+HandBack handBackPicture(DrawingStore& store, const std::filesystem::path& target,
+                         std::string_view targetText, const std::filesystem::path& tempPicture,
+                         const PicturePlacement& placement, FileOps& ops) {
   std::error_code error;
-  if (targetText.empty() || !std::filesystem::exists(tempPicture, error)) return;
-  if (!copyFileKeepingTime(tempPicture, target, ops)) return;
-  if (!std::filesystem::exists(target, error)) return;
-  if (!(placement.pictureWidth > kMinimumPictureWidth)) return;
+  if (targetText.empty() || !std::filesystem::exists(tempPicture, error)) {
+    return HandBack::NoPicture;
+  }
+  if (!copyFileKeepingTime(tempPicture, target, ops)) return HandBack::CopyFailed;
+  if (!std::filesystem::exists(target, error)) return HandBack::CopyFailed;
+  if (!(placement.pictureWidth > kMinimumPictureWidth)) return HandBack::NoPicture;
   // The placement is in paper millimetres (every coordinate divided by its group's scale);
   // Jw_cad reads a record in those units only after a "bz" line.
   if (!store.settings.bzFlag && (store.outputLines.empty() || store.outputLines.front() != "bz")) {
@@ -113,6 +115,7 @@ void handBackPicture(DrawingStore& store, const std::filesystem::path& target,
   data += ',';
   data += FormatFixed(3, placement.pictureWidth);
   addTextRecord(store, 0, data, placement.pictureX0, placement.pictureY0, 1.0, 0.0);
+  return HandBack::Handed;
 }
 
 }  // namespace zf61

@@ -38,11 +38,17 @@ bool writeExchangeFile(const DrawingStore& store, const std::filesystem::path& p
 bool copyFileKeepingTime(const std::filesystem::path& source,
                          const std::filesystem::path& destination, FileOps& ops = SystemFileOps());
 
+enum class HandBack {
+  NoPicture,   // nothing was generated (or it is too narrow to place): nothing to hand back
+  Handed,      // the picture is at its target and the record is added
+  CopyFailed,  // the picture could not be written to its target: nothing was added
+};
+
 // On OK: copies the temporary picture to the target and adds the picture record
 // "^@BM<path>,<width>" at the placement. `targetText` is the target path as Jw_cad will read it
 // (Shift-JIS); empty means no picture was generated.
-void handBackPicture(DrawingStore& store, const std::filesystem::path& target,
-                     std::string_view targetText, const std::filesystem::path& tempPicture,
-                     const PicturePlacement& placement, FileOps& ops = SystemFileOps());
+HandBack handBackPicture(DrawingStore& store, const std::filesystem::path& target,
+                         std::string_view targetText, const std::filesystem::path& tempPicture,
+                         const PicturePlacement& placement, FileOps& ops = SystemFileOps());
 
 }  // namespace zf61

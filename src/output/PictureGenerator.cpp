@@ -70,7 +70,8 @@ bool PictureGenerator::SavePicture(Canvas& canvas, ColourDepth depth,
 }
 
 GenerationResult PictureGenerator::generate(const GenerationRequest& request, Canvas& canvas,
-                                            const std::filesystem::path& tempPicture) {
+                                            const std::filesystem::path& tempPicture,
+                                            TraceProgress* progress) {
   GenerationResult result;
   result.edit3 = request.edit3;
   if (!request.message.empty()) {
@@ -79,7 +80,11 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     return result;
   }
   tracer_.setArcDivisionCount(request.divisions);
-  tracer_.traceRegions();
+  if (!tracer_.traceRegions(TraceMethod::Indexed, progress)) {
+    ops_.remove(tempPicture);  // the previous picture is gone, as after any run that fails
+    result.outcome = GenerationOutcome::Stopped;
+    return result;
+  }
   PaintPicture(canvas, request.fillColour, request.opacity);
   ops_.remove(tempPicture);
   if (!SavePicture(canvas, request.depth, tempPicture)) {

@@ -43,6 +43,7 @@ enum class GenerationOutcome {
   Generated,  // the picture is at the temporary path; Label2 shows the target
   Message,    // the user's input is refused with a message; nothing was drawn
   Failed,     // the picture could not be saved; silently, Label2 stays empty
+  Stopped,    // the user stopped the search for regions; nothing is left, as after a failure
 };
 
 struct GenerationResult {
@@ -67,9 +68,11 @@ class PictureGenerator {
       : att_(att), view_(view), tracer_(tracer), renderer_(renderer), ops_(ops), depths_(depths) {}
 
   // Makes the picture of a checked request on `canvas`, the drawing area, which afterwards
-  // shows the picture as saved.
+  // shows the picture as saved. `progress`, when given, hears how far the search for regions
+  // got and may stop it.
   GenerationResult generate(const GenerationRequest& request, Canvas& canvas,
-                            const std::filesystem::path& tempPicture);
+                            const std::filesystem::path& tempPicture,
+                            TraceProgress* progress = nullptr);
 
   // Both steps at once.
   GenerationResult generatePicture(const PictureControls& controls,

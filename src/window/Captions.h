@@ -30,6 +30,15 @@ inline constexpr const char* kInitialArcDivisions = "24";
 inline constexpr int kInitialDepthItem = 3;  // "24bit色", replaced by the settings' choice
 // The status line starts as one full-width blank.
 inline constexpr const char* kStatusBlank = "　";
+// The status line while a picture is made, how far the search for regions got (between the
+// two parts, a percentage), after the user stopped it, and when OK could not write the picture.
+inline constexpr const char* kStatusGenerating = "作図中です…";
+inline constexpr const char* kStatusWritingFile = "ファイル生成中です";
+inline constexpr const char* kStatusSearching = "閉じた領域を探しています… ";
+inline constexpr const char* kStatusSearchingEnd = "%（Esc キーで中止）";
+inline constexpr const char* kStatusStopped = "作図を中止しました。";
+inline constexpr const char* kStatusCopyFailed =
+    "画像ファイルを書き込めませんでした。画像ファイル名を変えて作図し直して下さい。";
 
 // The save-picture dialog's filter, as "description|pattern".
 inline constexpr const char* kPictureFilter = "ビットマップ (*.bmp)|*.bmp";

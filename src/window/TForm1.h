@@ -84,6 +84,8 @@ class TForm1 {
   void ApplySettings(const Settings& settings);
   Settings CurrentSettings() const;
   void SetFillColour(Colour colour);
+  void BeginLongTask();
+  void EndLongTask(const char* status);
   std::string TextOf(TextControl control) const { return frontEnd_.text(control); }
 
   void DrawRubberBand();

@@ -1,19 +1,23 @@
 // TForm1: the side panel's buttons, picture generation and the hand-back on OK.
 #include "files/PathText.h"
 #include "output/PictureGenerator.h"
+#include "window/Captions.h"
+#include "window/GenerationProgress.h"
 #include "window/TForm1.h"
 
 namespace zf61 {
-namespace {
-
-constexpr const char* kStatusWritingFile = "ファイル生成中です";
-
-}  // namespace
 
 void TForm1::Button1Click() {
   std::string target = TextOf(TextControl::Label2);
-  handBackPicture(store_, NativePath(target), services_.codec.utf8ToCp932(target), tempPicturePath_,
-                  placement_, services_.files);
+  HandBack handed = handBackPicture(store_, NativePath(target), services_.codec.utf8ToCp932(target),
+                                    tempPicturePath_, placement_, services_.files);
+  if (handed == HandBack::CopyFailed) {
+    // The picture would be lost with the window: it stays open, so that another name can be
+    // chosen. The exchange file is written when it closes, as ever.
+    frontEnd_.setText(TextControl::LabelA1, kStatusCopyFailed);
+    frontEnd_.presentStatus();
+    return;
+  }
   frontEnd_.setText(TextControl::LabelA1, kStatusWritingFile);
   frontEnd_.presentStatus();
   frontEnd_.closeWindow();
@@ -39,15 +43,33 @@ void TForm1::Button3Click() {
     frontEnd_.showMessage(request.message);
     return;
   }
-  frontEnd_.setButtonEnabled(ButtonControl::Button3, false);
+  BeginLongTask();
   PictureGenerator generator(att_, navigator_.view(), tracer_, renderer_, services_.files,
                              services_.depths);
-  GenerationResult result = generator.generate(request, *canvas_, tempPicturePath_);
+  GenerationProgress progress(services_.clock, services_.esc, frontEnd_);
+  GenerationResult result = generator.generate(request, *canvas_, tempPicturePath_, &progress);
   frontEnd_.presentCanvas();  // the drawing area shows the picture as saved
   if (result.outcome == GenerationOutcome::Generated) {
     frontEnd_.setText(TextControl::Label2, result.targetPath);
     placement_ = result.placement;
   }
+  bool stopped = result.outcome == GenerationOutcome::Stopped;
+  EndLongTask(stopped ? kStatusStopped : kStatusBlank);
+}
+
+// One run at a time: the button is drawn disabled and the pointer busy while it runs, and the
+// clicks and keys that arrived meanwhile are dropped before the button is enabled again.
+void TForm1::BeginLongTask() {
+  frontEnd_.setButtonEnabled(ButtonControl::Button3, false);
+  frontEnd_.setBusy(true);
+  frontEnd_.setText(TextControl::LabelA1, kStatusGenerating);
+  frontEnd_.presentStatus();
+}
+
+void TForm1::EndLongTask(const char* status) {
+  frontEnd_.setText(TextControl::LabelA1, status);
+  frontEnd_.discardPendingInput();
+  frontEnd_.setBusy(false);
   frontEnd_.setButtonEnabled(ButtonControl::Button3, true);
 }
 

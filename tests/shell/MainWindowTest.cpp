@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -96,6 +97,27 @@ TEST(MainWindow, GenerateByItsAcceleratorThenOkClosesAndHandsBack) {
   EXPECT_FALSE(w.window->isVisible());
   EXPECT_NE(test::ReadBytes(w.dir / "JWC_TEMP.TXT").find("^@BM" + target), std::string::npos);
   EXPECT_TRUE(std::filesystem::exists(w.dir / "fill.bmp"));
+}
+
+TEST(MainWindow, InputThatArrivedDuringARunIsDropped) {
+  Window w;
+  w.window->edit(TextControl::Edit1)->setText(QString::fromStdString((w.dir / "p.bmp").string()));
+  QPushButton* button3 = w.window->button(ButtonControl::Button3);
+  QPoint centre = button3->rect().center();
+  auto click = [&] {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QCoreApplication::postEvent(
+          button3, new QMouseEvent(type, centre, button3->mapToGlobal(centre), Qt::LeftButton,
+                                   Qt::LeftButton, Qt::NoModifier));
+    }
+  };
+  click();
+  w.window->discardPendingInput();  // as at the end of a run
+  QApplication::processEvents();
+  EXPECT_TRUE(w.window->label2()->text().isEmpty());  // the queued click made no second run
+  click();
+  QApplication::processEvents();
+  EXPECT_FALSE(w.window->label2()->text().isEmpty());  // the same click, not dropped, does
 }
 
 TEST(MainWindow, ThePictureDialogAddsNoSuffix) {

@@ -137,6 +137,22 @@ TEST(Win32Form, AtTheSmallestSizeThePanelScrollsToEveryControl) {
   EXPECT_GE(topOf(kIdButton1).top, 0);
 }
 
+TEST(Win32Form, InputThatArrivedDuringARunIsDropped) {
+  Window w;
+  SetWindowTextW(w.control(kIdEdit1), (w.folder / L"p.bmp").wstring().c_str());
+  HWND button3 = w.control(kIdButton3);
+  PostMessageW(button3, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(button3, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  PostMessageW(w.control(kIdEdit2), WM_SYSCHAR, L'g', LPARAM{1} << 29 | 1);
+  w.window->discardPendingInput();  // as at the end of a run
+  w.pump();
+  EXPECT_EQ(TextOf(w.control(kIdLabel2)), "");  // neither the click nor Alt+G made a run
+  PostMessageW(button3, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  PostMessageW(button3, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  w.pump();
+  EXPECT_NE(TextOf(w.control(kIdLabel2)), "");  // the same click, not dropped, does
+}
+
 TEST(Win32Form, CancelLeavesTheDrawingUnchanged) {
   Window w(false);
   // The window of the default size draws on a canvas of its drawing area too.

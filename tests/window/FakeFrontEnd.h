@@ -46,10 +46,24 @@ class NoPictures final : public PictureSource {
   std::optional<Picture> load(std::string_view) override { return std::nullopt; }
 };
 
+// Time that moves on by `step` seconds at every reading.
 class FakeClock final : public Clock {
  public:
-  double now = 0.0;
-  double seconds() const override { return now; }
+  mutable double now = 0.0;
+  double step = 0.0;
+  double seconds() const override {
+    double t = now;
+    now += step;
+    return t;
+  }
+};
+
+// Escape is held down from the `pressAt`-th poll on (the first poll is 1; 0: never).
+class FakeEscKey final : public EscKey {
+ public:
+  int pressAt = 0;
+  int polls = 0;
+  bool EscPressed() override { return pressAt > 0 && ++polls >= pressAt; }
 };
 
 class FakeFrontEnd final : public FormFrontEnd {
@@ -59,6 +73,7 @@ class FakeFrontEnd final : public FormFrontEnd {
   std::map<ButtonControl, bool> enabled;
   Colour swatch = 0;
   std::vector<std::string> messages;
+  std::vector<std::string> statuses;  // the status line each time it was shown at once
   std::optional<Colour> colourAnswer;
   std::optional<std::string> fileAnswer;
   std::string askedFolder, askedName;
@@ -96,6 +111,7 @@ class FakeFrontEnd final : public FormFrontEnd {
   void presentCanvas() override { ++presented; }
   void presentStatus() override {
     ++statusShown;
+    statuses.push_back(text(TextControl::LabelA1));
     if (onStatus) onStatus();
   }
   WindowGeometry geometry() const override { return windowGeometry; }

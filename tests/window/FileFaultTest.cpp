@@ -47,6 +47,8 @@ TEST(FileFaults, GenerationAndTheCloseSequence) {
   }
 }
 
+// OK whose copy fails keeps the window open and says so: the picture is not lost, and another
+// try (after the fault is gone, or with another name) hands it back.
 TEST(FileFaults, TheCopyToTheTargetFailsAfterAGoodPicture) {
   for (Fault fault :
        {Fault::OpenFails, Fault::WriteFailsAfterN, Fault::RenameFails, Fault::DiskFull}) {
@@ -58,9 +60,18 @@ TEST(FileFaults, TheCopyToTheTargetFailsAfterAGoodPicture) {
     ASSERT_FALSE(f.text(TextControl::Label2).empty());
     Inject(f.files, fault);
     f.form->Button1Click();
+    EXPECT_FALSE(f.frontEnd.closed);
+    EXPECT_EQ(f.text(TextControl::LabelA1),
+              "画像ファイルを書き込めませんでした。画像ファイル名を変えて作図し直して下さい。");
     EXPECT_EQ(test::ReadBytes(f.dir / "fill.bmp"), "previous picture");
-    EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));
+    EXPECT_TRUE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));
     EXPECT_TRUE(NoTemporaryFiles(f.dir));
+    EXPECT_EQ(f.exchangeFile(), kSquare);  // not yet written: the window is open
+    f.files = test::FaultyFileOps();       // the fault is gone
+    f.form->Button1Click();
+    EXPECT_TRUE(f.frontEnd.closed);
+    EXPECT_NE(test::ReadBytes(f.dir / "fill.bmp"), "previous picture");
+    EXPECT_NE(f.exchangeFile().find("^@BM"), std::string::npos);
   }
 }
 

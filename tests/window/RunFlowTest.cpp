@@ -34,6 +34,56 @@ TEST(RunFlow, GenerateThenOkHandsBackOnePictureRecord) {
   }
 }
 
+// A lattice of 60 x 60 squares: enough work for the search to report how far it got.
+std::string Lattice() {
+  std::string text = "hq\r\n";
+  for (int a = 0; a <= 60; ++a) {
+    for (int b = 0; b < 60; ++b) {
+      text += std::to_string(b) + " " + std::to_string(a) + " " + std::to_string(b + 1) + " " +
+              std::to_string(a) + "\r\n";
+      text += std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(a) + " " +
+              std::to_string(b + 1) + "\r\n";
+    }
+  }
+  return text;
+}
+
+TEST(RunFlow, ALongRunShowsProgressAndEscStopsItLeavingNothing) {
+  FormFixture f(Lattice());
+  test::FakeEscKey esc;
+  f.start(&esc);
+  f.text(TextControl::Edit1) = (f.dir / "fill.bmp").string();
+  f.form->Button3Click();  // a first picture, quickly made
+  ASSERT_FALSE(f.text(TextControl::Label2).empty());
+  EXPECT_EQ(f.frontEnd.statuses.front(), "作図中です…");
+  EXPECT_EQ(f.text(TextControl::LabelA1), "　");
+  // Now every reading of the clock is a second later, and Escape goes down at the first poll.
+  f.clock.step = 1.0;
+  esc.pressAt = 1;
+  f.frontEnd.statuses.clear();
+  int discarded = f.frontEnd.inputDiscarded;
+  f.form->Button3Click();
+  EXPECT_TRUE(f.text(TextControl::Label2).empty());
+  EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));  // the first one is gone too
+  EXPECT_EQ(f.text(TextControl::LabelA1), "作図を中止しました。");
+  EXPECT_TRUE(f.frontEnd.enabled[ButtonControl::Button3]);
+  EXPECT_FALSE(f.frontEnd.busy);
+  EXPECT_EQ(f.frontEnd.inputDiscarded, discarded + 1);  // what came meanwhile does nothing
+  f.form->Button1Click();                               // nothing to hand back
+  EXPECT_EQ(f.exchangeFile(), "hq\r\n");
+  // Without Escape the long run reports how far it got and ends with a picture.
+  FormFixture g(Lattice());
+  g.start();
+  g.clock.step = 1.0;
+  g.text(TextControl::Edit1) = (g.dir / "fill.bmp").string();
+  g.form->Button3Click();
+  EXPECT_FALSE(g.text(TextControl::Label2).empty());
+  bool percent = false;
+  for (const std::string& s : g.frontEnd.statuses)
+    percent |= s.find("%（Esc キーで中止）") != std::string::npos;
+  EXPECT_TRUE(percent);
+}
+
 TEST(RunFlow, CancelCloseBoxAndOkWithoutPictureChangeNothing) {
   for (int way = 0; way < 3; ++way) {
     for (bool withBz : {false, true}) {
