@@ -209,6 +209,29 @@ void QtCanvas::drawImage(const RasterImage& image, int32_t left, int32_t top, in
   painter_->restore();
 }
 
+void QtCanvas::drawPicture(const Picture& picture, int32_t left, int32_t top, int32_t right,
+                           int32_t bottom) {
+  auto* translucent = dynamic_cast<const QtTranslucentPicture*>(picture.native.get());
+  if (!translucent) {
+    Canvas::drawPicture(picture, left, top, right, bottom);
+    return;
+  }
+  if (right < left) std::swap(left, right);
+  if (bottom < top) std::swap(top, bottom);
+  if (right == left || bottom == top) return;
+  QRectF target(left, top, right - left, bottom - top);
+  QRectF visible = target.intersected(QRectF(0, 0, image_.width(), image_.height()));
+  if (visible.isEmpty()) return;
+  const QImage& image = translucent->image();
+  double sx = image.width() / target.width(), sy = image.height() / target.height();
+  QRectF sourceRect((visible.left() - target.left()) * sx, (visible.top() - target.top()) * sy,
+                    visible.width() * sx, visible.height() * sy);
+  painter_->save();
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_->drawImage(visible, image, sourceRect);
+  painter_->restore();
+}
+
 void QtCanvas::blit(const QImage& image, int x, int y) {
   painter_->save();
   painter_->setCompositionMode(QPainter::CompositionMode_Source);

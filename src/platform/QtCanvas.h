@@ -10,6 +10,17 @@
 
 namespace zf61 {
 
+// A picture with transparent parts (an icon through its mask) that the canvas draws over what
+// is there.
+class QtTranslucentPicture final : public PlatformPicture {
+ public:
+  explicit QtTranslucentPicture(QImage image) : image_(std::move(image)) {}
+  const QImage& image() const { return image_; }
+
+ private:
+  QImage image_;  // ARGB32
+};
+
 class QtCanvas final : public Canvas {
  public:
   QtCanvas(int32_t width, int32_t height);
@@ -32,6 +43,8 @@ class QtCanvas final : public Canvas {
   void fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures, uint32_t argb) override;
   void drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
                  int32_t bottom) override;
+  void drawPicture(const Picture& picture, int32_t left, int32_t top, int32_t right,
+                   int32_t bottom) override;
   RasterImage readPixels() const override;
   void writePixels(const RasterImage& image) override;
 

@@ -7,6 +7,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/MetafileRenderer.h"
+#include "platform/QtCanvas.h"
 #include "view/PictureDrawing.h"
 
 namespace zf61 {
@@ -43,6 +44,13 @@ std::optional<Picture> QtPictureSource::load(std::string_view cp932Name) {
   reader.setDecideFormatFromContent(true);
   QImage image = reader.read();
   if (image.isNull()) return std::nullopt;
+  if (ext == ".ICO") {
+    // An icon shows what lies beneath where its mask leaves it out.
+    int w = image.width(), h = image.height();
+    auto native = std::make_shared<QtTranslucentPicture>(
+        image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    return Picture{w, h, RasterImage(), native};
+  }
   image = image.convertToFormat(QImage::Format_RGB32);
   RasterImage out;
   out.width = image.width();

@@ -6,7 +6,7 @@
 #include "platform/GdiCanvas.h"
 #include "platform/WideText.h"
 #include "platform/Win32PictureSource.h"
-#include "support/MetafileBytes.h"
+#include "support/PictureBytes.h"
 #include "support/TempDir.h"
 
 namespace zf61::win32 {
@@ -15,38 +15,17 @@ namespace {
 constexpr uint32_t kBlackPixel = 0xFF000000u;
 constexpr uint32_t kRedPixel = 0xFFFF0000u;
 
-// A 16 x 16 icon of 24 bits whose left half is masked out and whose right half is red.
-std::string HalfRedIcon() {
-  std::string ico;
-  for (int v : {0, 1, 1}) test::Put16(ico, v);  // ICONDIR: one icon
-  ico += std::string{16, 16, 0, 0};             // 16 x 16, no palette
-  test::Put16(ico, 1);                          // planes
-  test::Put16(ico, 24);                         // bits
-  const long xorBytes = 16 * 16 * 3, andBytes = 16 * 4;
-  test::Put32(ico, 40 + xorBytes + andBytes);
-  test::Put32(ico, 22);
-  for (long v : {40L, 16L, 32L}) test::Put32(ico, v);  // the height counts both masks
-  test::Put16(ico, 1);
-  test::Put16(ico, 24);
-  for (int i = 0; i < 6; ++i) test::Put32(ico, 0);
-  for (int y = 0; y < 16; ++y) {
-    for (int x = 0; x < 16; ++x) ico += x < 8 ? std::string(3, '\0') : std::string{0, 0, '\xFF'};
-  }
-  for (int y = 0; y < 16; ++y) ico += std::string{'\xFF', 0, 0, 0};  // left 8 pixels transparent
-  return ico;
-}
-
 struct Pictures {
   test::TempDir dir;
   Win32PictureSource source;
   std::string name(const char* file) {
     return WideToCp932((dir.path() / Utf8ToWide(file)).wstring());
   }
-  // The picture drawn into (0, 0)-(200, 100) over a black canvas.
-  RasterImage drawnOnBlack(const Picture& picture) {
+  // The picture drawn into (0, 0)-(200, 100) over a canvas of `background`.
+  RasterImage drawnOver(const Picture& picture, Colour background = kBlack) {
     GdiCanvas canvas(220, 120);
-    canvas.setPen(kBlack, 1);
-    canvas.setBrush(kBlack, BrushStyle::Solid);
+    canvas.setPen(background, 1);
+    canvas.setBrush(background, BrushStyle::Solid);
     canvas.rectangle(0, 0, 220, 120);
     canvas.drawPicture(picture, 0, 0, 200, 100);
     return canvas.readPixels();
@@ -71,16 +50,19 @@ TEST(Win32Pictures, BitmapsKeepTheirPixelsAndJapaneseNamesWork) {
 }
 
 TEST(Win32Pictures, IconsAreDrawnThroughTheirMask) {
-  Pictures p;
-  test::WriteBytes(p.dir / "half.ico", HalfRedIcon());
-  std::optional<Picture> icon = p.source.load(p.name("half.ico"));
-  ASSERT_TRUE(icon);
-  EXPECT_EQ(icon->width, 16);
-  EXPECT_EQ(icon->height, 16);
-  RasterImage px = p.drawnOnBlack(*icon);
-  EXPECT_EQ(px.at(50, 50), kBlackPixel);  // the masked half shows the background
-  EXPECT_EQ(px.at(150, 50), kRedPixel);
-  EXPECT_EQ(px.at(210, 50), kBlackPixel);
+  for (int bits : {24, 32}) {
+    Pictures p;
+    test::WriteBytes(p.dir / "half.ico", test::HalfRedIcon(bits));
+    std::optional<Picture> icon = p.source.load(p.name("half.ico"));
+    ASSERT_TRUE(icon) << bits;
+    EXPECT_EQ(icon->width, 16);
+    EXPECT_EQ(icon->height, 16);
+    // Over blue, not the black of the icon's masked pixels.
+    RasterImage px = p.drawnOver(*icon, MakeColour(0, 0, 255));
+    EXPECT_EQ(px.at(50, 50), 0xFF0000FFu) << bits;  // the masked half shows what lies beneath
+    EXPECT_EQ(px.at(150, 50), kRedPixel) << bits;
+    EXPECT_EQ(px.at(210, 50), 0xFF0000FFu) << bits;
+  }
 }
 
 TEST(Win32Pictures, MetafilesArePlayedFromTheirFrameAsVectors) {
@@ -92,7 +74,7 @@ TEST(Win32Pictures, MetafilesArePlayedFromTheirFrameAsVectors) {
     ASSERT_TRUE(picture) << file;
     EXPECT_EQ(picture->width, 2 * picture->height) << file;
     EXPECT_TRUE(picture->raster.pixels.empty()) << file;  // drawn natively, not as pixels
-    RasterImage px = p.drawnOnBlack(*picture);
+    RasterImage px = p.drawnOver(*picture);
     // The rectangle stays inset by a tenth of the frame: from (20, 20) to (180, 80).
     EXPECT_EQ(px.at(100, 50), kRedPixel) << file;
     EXPECT_EQ(px.at(25, 25), kRedPixel) << file;

@@ -1,4 +1,6 @@
-// WMF and EMF pictures drawn through SVG: a red rectangle on white in each.
+// Pictures through Qt: WMF and EMF drawn through SVG (a red rectangle on white in each), and
+// icons drawn through their mask.
+#include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "support/MetafileBytes.h"
+#include "support/PictureBytes.h"
 #include "support/TempDir.h"
 
 namespace zf61 {
@@ -34,6 +36,27 @@ TEST(Metafiles, WmfAndEmfAreDrawnWithTheirAspectRatio) {
   // A metafile that is not one draws nothing.
   test::WriteBytes(dir / "bad.wmf", "not a metafile");
   EXPECT_FALSE(source.load((dir / "bad.wmf").string()));
+}
+
+TEST(QtPictures, IconsShowTheBackgroundThroughTheirMask) {
+  test::TempDir dir;
+  // At 32 bits: Qt 6.4's icon reader keeps the alpha of the pixels but ignores the mask of
+  // 24-bit icons (Windows draws those through their mask; see the Windows suite).
+  test::WriteBytes(dir / "half.ico", test::HalfRedIcon(32));
+  QtPictureSource source;
+  std::optional<Picture> icon = source.load((dir / "half.ico").string());
+  ASSERT_TRUE(icon) << "Qt's icon reader (the qico image plugin) is missing";
+  EXPECT_EQ(icon->width, 16);
+  QtCanvas canvas(220, 120);
+  const Colour blue = MakeColour(0, 0, 255);  // not the black of the icon's masked pixels
+  canvas.setPen(blue, 1);
+  canvas.setBrush(blue, BrushStyle::Solid);
+  canvas.rectangle(0, 0, 220, 120);
+  canvas.drawPicture(*icon, 0, 0, 200, 100);
+  RasterImage px = canvas.readPixels();
+  EXPECT_EQ(px.at(50, 50), 0xFF0000FFu);  // the masked half shows what lies beneath
+  EXPECT_EQ(px.at(150, 50), 0xFFFF0000u);
+  EXPECT_EQ(px.at(210, 50), 0xFF0000FFu);
 }
 
 }  // namespace

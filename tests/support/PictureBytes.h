@@ -1,5 +1,6 @@
-// Hand-made metafiles for the picture tests: a frame of 1000 x 500 units with a red rectangle
-// inset from (100, 100) to (900, 400), drawn with the default one-unit black pen.
+// Hand-made picture files for the picture tests: metafiles with a frame of 1000 x 500 units and
+// a red rectangle inset from (100, 100) to (900, 400), drawn with the default one-unit black
+// pen, and an icon with a mask.
 #pragma once
 
 #include <initializer_list>
@@ -75,6 +76,33 @@ inline std::string RedEmf() {
   Put32(total, static_cast<long>(head.size() + records.size()));
   head.replace(48, 4, total);
   return head + records;
+}
+
+// A 16 x 16 icon of 24 or 32 bits whose left half is masked out (and, at 32 bits, transparent
+// in its own alpha too) and whose right half is red.
+inline std::string HalfRedIcon(int bits = 24) {
+  const int bytesPerPixel = bits / 8;
+  std::string ico;
+  for (int v : {0, 1, 1}) Put16(ico, v);  // ICONDIR: one icon
+  ico += std::string{16, 16, 0, 0};       // 16 x 16, no palette
+  Put16(ico, 1);                          // planes
+  Put16(ico, bits);
+  const long xorBytes = 16 * 16 * bytesPerPixel, andBytes = 16 * 4;
+  Put32(ico, 40 + xorBytes + andBytes);
+  Put32(ico, 22);
+  for (long v : {40L, 16L, 32L}) Put32(ico, v);  // the height counts both masks
+  Put16(ico, 1);
+  Put16(ico, bits);
+  for (int i = 0; i < 6; ++i) Put32(ico, 0);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      std::string pixel = x < 8 ? std::string(3, '\0') : std::string{0, 0, '\xFF'};
+      if (bits == 32) pixel += x < 8 ? '\0' : '\xFF';
+      ico += pixel;
+    }
+  }
+  for (int y = 0; y < 16; ++y) ico += std::string{'\xFF', 0, 0, 0};  // left 8 pixels masked
+  return ico;
 }
 
 }  // namespace zf61::test
