@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcgal-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libx11-dev libwmf-dev libemf2svg-dev
   # What libwmf's pkg-config file links besides itself, which libwmf-dev does not pull in.
   libexpat1-dev libjpeg-dev libpng-dev zlib1g-dev libfreetype-dev

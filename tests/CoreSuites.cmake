@@ -24,6 +24,10 @@ zf61_test(window_tests
   window/SettingsTest.cpp
   window/NavigationTest.cpp
   window/FileFaultTest.cpp)
-target_link_libraries(window_tests PRIVATE zf61core)
+target_link_libraries(window_tests PRIVATE zf61core zf61rooms)
 target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/window)
 
+
+zf61_test(rooms_tests
+  rooms/RoomsTest.cpp)
+target_link_libraries(rooms_tests PRIVATE zf61rooms)

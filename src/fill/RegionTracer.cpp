@@ -7,13 +7,11 @@
 
 #include "fill/CandidateSearch.h"
 #include "fill/ChainTrace.h"
+#include "fill/FigurePoints.h"
 
 namespace zf61 {
 namespace {
 
-constexpr int kHiddenLayerState = 3;
-// An arc whose sweep lies within this of 0 or 360 degrees is a closed curve.
-constexpr double kWholeSweepTolerance = 1e-8;
 // Fewer lines than this, and no curve, cannot enclose anything.
 constexpr size_t kMinimumLines = 3;
 
@@ -32,37 +30,16 @@ void RegionTracer::setArcDivisionCount(int n) {
   divisions_ = std::clamp(n, kMinArcDivisions, kMaxArcDivisions);
 }
 
-bool RegionTracer::TakesPart(const FigureHeader& h) const {
-  return att_.LayerDrawState(h.LayerIndex()) != kHiddenLayerState && !(h.flags & kFlagHidden);
-}
-
-PointD RegionTracer::ArcPoint(int32_t arcIndex, double angleDeg) const {
-  const ArcFigure& a = store_.arcs[static_cast<size_t>(arcIndex)];
-  double d = store_.groupDivisor(a.header.group);
-  PointD p = EllipsePoint(a.centreX, a.centreY, a.radius, a.flatness, a.tiltAngle, angleDeg);
-  return {p.x / d, p.y / d};
-}
-
 void RegionTracer::AddCircles() {
   for (const CircleFigure& c : store_.circles) {
-    if (!TakesPart(c.header)) continue;
-    double d = store_.groupDivisor(c.header.group);
-    ClosedRegion region;
-    region.points.reserve(static_cast<size_t>(divisions_) + 1);
-    double a = 0.0;
-    for (int i = 0; i <= divisions_; ++i) {
-      region.points.push_back(
-          {(std::cos(a) * c.radius + c.centreX) / d, (std::sin(a) * c.radius + c.centreY) / d});
-      a += 2.0 * kPi / divisions_;
-    }
-    regions_.push_back(std::move(region));
+    if (TakesPart(att_, c.header)) regions_.push_back({CirclePoints(store_, c, divisions_)});
   }
 }
 
 void RegionTracer::CollectSegments(std::vector<TraceSegment>& segments) {
   for (size_t i = 0; i < store_.lines.size(); ++i) {
     const LineFigure& l = store_.lines[i];
-    if (!TakesPart(l.header)) continue;
+    if (!TakesPart(att_, l.header)) continue;
     double d = store_.groupDivisor(l.header.group);
     TraceSegment s;
     s.kind = SegmentKind::Line;
@@ -72,21 +49,13 @@ void RegionTracer::CollectSegments(std::vector<TraceSegment>& segments) {
   }
   for (size_t i = 0; i < store_.arcs.size(); ++i) {
     const ArcFigure& a = store_.arcs[i];
-    if (!TakesPart(a.header)) continue;
+    if (!TakesPart(att_, a.header)) continue;
     int32_t index = static_cast<int32_t>(i);
-    double sweep = NormalizeDegrees(a.endAngle - a.startAngle);
-    if (std::fabs(sweep) <= kWholeSweepTolerance ||
-        std::fabs(sweep - 360.0) <= kWholeSweepTolerance) {
-      ClosedRegion region;
-      double phi = 0.0;
-      for (int k = 0; k <= divisions_; ++k) {
-        region.points.push_back(ArcPoint(index, phi));
-        phi += 360.0 / divisions_;
-      }
-      regions_.push_back(std::move(region));
+    if (IsClosedCurve(a)) {
+      regions_.push_back({ClosedCurvePoints(store_, a, divisions_)});
       continue;
     }
-    PointD start = ArcPoint(index, a.startAngle), end = ArcPoint(index, a.endAngle);
+    PointD start = ArcPoint(store_, a, a.startAngle), end = ArcPoint(store_, a, a.endAngle);
     TraceSegment s;
     s.kind = SegmentKind::Arc;
     s.figureIndex = index;

@@ -35,16 +35,14 @@ class RegionTracer {
   bool traceRegions(TraceMethod method = TraceMethod::Indexed, TraceProgress* progress = nullptr);
   void clearRegions() { regions_.clear(); }
   const std::vector<ClosedRegion>& tracedRegions() const { return regions_; }
+  const DrawingStore& store() const { return store_; }
 
  private:
-  bool TakesPart(const FigureHeader& header) const;
   void AddCircles();
   void CollectSegments(std::vector<TraceSegment>& segments);
   bool TraceChains(std::vector<TraceSegment>& segments, TraceMethod method,
                    TraceProgress* progress);
-  PointD ArcPoint(int32_t arcIndex, double angleDeg) const;
   std::vector<PointD> ChainPolygon(const std::vector<ChainLink>& chain) const;
-  void AppendArcPoints(const ChainLink& link, bool includeFirst, std::vector<PointD>& out) const;
 
   const DrawingStore& store_;
   const TgraAttribute& att_;

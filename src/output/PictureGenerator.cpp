@@ -2,6 +2,7 @@
 #include "output/PictureGenerator.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "files/PathText.h"
 #include "fill/FillPainter.h"
@@ -41,6 +42,9 @@ GenerationRequest CheckControls(const PictureControls& controls, std::string_vie
   request.edit3 = std::to_string(request.divisions);
   request.fillColour = controls.fillColour;
   request.depth = static_cast<ColourDepth>(std::clamp(controls.depthIndex, 0, 4));
+  request.method = controls.methodIndex == 1 ? FillMethod::Rooms : FillMethod::ClosedFigures;
+  double gap = ParseFloat(controls.edit4);
+  request.gap = gap > 0.0 && std::isfinite(gap) ? gap : 0.0;
   if (controls.edit1.empty()) {
     request.message = kMessageNoFileName;
   } else if (UpperExtension(controls.edit1) != ".BMP") {
@@ -51,13 +55,14 @@ GenerationRequest CheckControls(const PictureControls& controls, std::string_vie
   return request;
 }
 
-void PictureGenerator::PaintPicture(Canvas& canvas, Colour colour, int opacity) {
+void PictureGenerator::PaintPicture(Canvas& canvas, const std::vector<ClosedRegion>& regions,
+                                    Colour colour, int opacity) {
   FillPainter painter(view_);
   painter.BeginGraphics(canvas);
   ClearCanvas(canvas, att_, canvas.width(), canvas.height());
   DrawContext ctx(canvas, view_, att_);
   renderer_.DrawPicturesAndSolids(ctx);
-  painter.FillRegions(tracer_.tracedRegions(), colour, opacity);
+  painter.FillRegions(regions, colour, opacity);
   painter.EndGraphics();
 }
 
@@ -79,13 +84,14 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     result.message = request.message;
     return result;
   }
-  tracer_.setArcDivisionCount(request.divisions);
-  if (!tracer_.traceRegions(TraceMethod::Indexed, progress)) {
+  RegionQuery query{request.method, request.divisions, request.gap, false};
+  FoundRegions found;
+  if (!FindRegions(query, tracer_.store(), att_, tracer_, rooms_, progress, found)) {
     ops_.remove(tempPicture);  // the previous picture is gone, as after any run that fails
     result.outcome = GenerationOutcome::Stopped;
     return result;
   }
-  PaintPicture(canvas, request.fillColour, request.opacity);
+  PaintPicture(canvas, found.rings, request.fillColour, request.opacity);
   ops_.remove(tempPicture);
   if (!SavePicture(canvas, request.depth, tempPicture)) {
     ops_.remove(tempPicture);
@@ -93,6 +99,7 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     return result;
   }
   result.outcome = GenerationOutcome::Generated;
+  result.regionCount = found.count;
   result.targetPath = request.targetPath;
   result.placement = {view_.Left, view_.Bottom, view_.Right - view_.Left};
   return result;

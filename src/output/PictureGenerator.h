@@ -11,7 +11,7 @@
 
 #include "exchange/ExchangeWriter.h"
 #include "files/FileOps.h"
-#include "fill/RegionTracer.h"
+#include "fill/RegionSearch.h"
 #include "output/Palette.h"
 #include "view/EntityRenderer.h"
 
@@ -26,6 +26,8 @@ struct PictureControls {
   std::string edit3;           // arc division count
   Colour fillColour = kBlack;  // Label1
   int depthIndex = 4;          // ComboBox1
+  int methodIndex = 0;         // ComboBox2: 0 closed figures, 1 rooms
+  std::string edit4;           // the gap between ends that rooms join
 };
 
 // The controls checked and clamped.
@@ -37,6 +39,8 @@ struct GenerationRequest {
   Colour fillColour = kBlack;
   ColourDepth depth = ColourDepth::Bits32;
   std::string targetPath;  // UTF-8: where OK will copy the picture
+  FillMethod method = FillMethod::ClosedFigures;
+  double gap = 0.0;  // not a number or below 0: 0
 };
 
 enum class GenerationOutcome {
@@ -52,6 +56,7 @@ struct GenerationResult {
   std::string edit3;       // the clamped division count, written back to Edit3 in every case
   std::string targetPath;  // UTF-8, for Generated: the new text of Label2
   PicturePlacement placement;
+  size_t regionCount = 0;  // for Generated: the closed figures or rooms painted
 };
 
 // Clamps the opacity, the division count and the depth, and checks the name: a missing name
@@ -64,8 +69,14 @@ class PictureGenerator {
  public:
   PictureGenerator(const TgraAttribute& att, const ViewWindow& view, RegionTracer& tracer,
                    EntityRenderer& renderer, FileOps& ops = SystemFileOps(),
-                   DepthConverter& depths = StandardDepthConverter())
-      : att_(att), view_(view), tracer_(tracer), renderer_(renderer), ops_(ops), depths_(depths) {}
+                   DepthConverter& depths = StandardDepthConverter(), RoomFinder* rooms = nullptr)
+      : att_(att),
+        view_(view),
+        tracer_(tracer),
+        renderer_(renderer),
+        ops_(ops),
+        depths_(depths),
+        rooms_(rooms) {}
 
   // Makes the picture of a checked request on `canvas`, the drawing area, which afterwards
   // shows the picture as saved. `progress`, when given, hears how far the search for regions
@@ -81,7 +92,8 @@ class PictureGenerator {
                                    std::string_view programFolder);
 
  private:
-  void PaintPicture(Canvas& canvas, Colour colour, int opacity);
+  void PaintPicture(Canvas& canvas, const std::vector<ClosedRegion>& regions, Colour colour,
+                    int opacity);
   bool SavePicture(Canvas& canvas, ColourDepth depth, const std::filesystem::path& tempPicture);
 
   const TgraAttribute& att_;
@@ -90,6 +102,7 @@ class PictureGenerator {
   EntityRenderer& renderer_;
   FileOps& ops_;
   DepthConverter& depths_;
+  RoomFinder* rooms_;
 };
 
 // The messages for a missing name and for a name that is not a BMP.

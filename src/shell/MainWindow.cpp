@@ -29,6 +29,23 @@ QString Utf8(const char* text) {
   return QString::fromUtf8(text);
 }
 
+// The panel is 178 pixels wide, less a scroll bar when the window is low: fields and lists
+// give way to their labels instead of widening the panel beyond its frame.
+void FitToPanelWidth(QWidget* panel) {
+  for (QLineEdit* edit : panel->findChildren<QLineEdit*>()) edit->setMinimumWidth(24);
+  for (QComboBox* combo : panel->findChildren<QComboBox*>()) {
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(3);
+  }
+}
+
+// Two buttons share their row by stretch, whatever their captions would want.
+void ShareRow(QPushButton* a, QPushButton* b) {
+  for (QPushButton* button : {a, b}) {
+    button->setSizePolicy(QSizePolicy::Ignored, button->sizePolicy().verticalPolicy());
+  }
+}
+
 QHBoxLayout* Row(QVBoxLayout* v) {
   auto* row = new QHBoxLayout();
   v->addLayout(row);
@@ -66,6 +83,8 @@ QLineEdit* MainWindow::edit(TextControl control) const {
       return edit2_;
     case TextControl::Edit3:
       return edit3_;
+    case TextControl::Edit4:
+      return edit4_;
     default:
       return nullptr;
   }
@@ -128,6 +147,7 @@ QWidget* MainWindow::BuildSidePanel() {
   AddFileRows(panel2, v);
   AddChoiceRows(panel2, v);
   AddNotesAndButtons(panel2, v);
+  FitToPanelWidth(panel2);
   return panel2;
 }
 
@@ -169,9 +189,23 @@ void MainWindow::AddChoiceRows(QWidget* panel, QVBoxLayout* v) {
   arcRow->addWidget(new QLabel(Utf8(kCaptionLabel4), panel));
   edit3_ = new QLineEdit(Utf8(kInitialArcDivisions), panel);
   arcRow->addWidget(edit3_);
+  QHBoxLayout* methodRow = Row(v);
+  methodRow->addWidget(new QLabel(Utf8(kCaptionLabel6), panel));
+  comboBox2_ = new QComboBox(panel);
+  for (const char* item : kMethodItems) comboBox2_->addItem(Utf8(item));
+  methodRow->addWidget(comboBox2_);
+  QHBoxLayout* gapRow = Row(v);
+  gapRow->addWidget(new QLabel(Utf8(kCaptionLabel7), panel));
+  edit4_ = new QLineEdit(Utf8(kInitialGap), panel);
+  gapRow->addWidget(edit4_);
+  QHBoxLayout* runRow = Row(v);
   QPushButton* button3 = MakeButton(ButtonControl::Button3, kCaptionButton3, panel);
   connect(button3, &QPushButton::clicked, this, [this] { form_->Button3Click(); });
-  v->addWidget(button3);
+  QPushButton* button6 = MakeButton(ButtonControl::Button6, kCaptionButton6, panel);
+  connect(button6, &QPushButton::clicked, this, [this] { form_->Button6Click(); });
+  ShareRow(button3, button6);
+  runRow->addWidget(button3, 3);
+  runRow->addWidget(button6, 2);
 }
 
 void MainWindow::AddNotesAndButtons(QWidget* panel, QVBoxLayout* v) {
@@ -190,8 +224,9 @@ void MainWindow::AddNotesAndButtons(QWidget* panel, QVBoxLayout* v) {
   QPushButton* button2 = MakeButton(ButtonControl::Button2, kCaptionButton2, panel);
   connect(button1, &QPushButton::clicked, this, [this] { form_->Button1Click(); });
   connect(button2, &QPushButton::clicked, this, [this] { form_->Button2Click(); });
-  okRow->addWidget(button1);
-  okRow->addWidget(button2);
+  ShareRow(button1, button2);
+  okRow->addWidget(button1, 1);
+  okRow->addWidget(button2, 1);
 }
 
 }  // namespace zf61

@@ -36,6 +36,7 @@ class MainWindow : public QWidget, public FormFrontEnd {
   QPushButton* button(ButtonControl button) const;
   QLineEdit* edit(TextControl control) const;
   QComboBox* comboBox1() const { return comboBox1_; }
+  QComboBox* comboBox2() const { return comboBox2_; }
   QLabel* label2() const { return label2_; }
   QLabel* labelA1() const { return labelA1_; }
 
@@ -83,9 +84,11 @@ class MainWindow : public QWidget, public FormFrontEnd {
   QLineEdit* edit1_ = nullptr;
   QLineEdit* edit2_ = nullptr;
   QLineEdit* edit3_ = nullptr;
+  QLineEdit* edit4_ = nullptr;
   QLabel* label2_ = nullptr;
   QComboBox* comboBox1_ = nullptr;
-  QPushButton* buttons_[5] = {};
+  QComboBox* comboBox2_ = nullptr;
+  QPushButton* buttons_[6] = {};
   QPlainTextEdit* memo1_ = nullptr;
   QLabel* labelA1_ = nullptr;
 

@@ -89,14 +89,14 @@ void MainWindow::setText(TextControl control, std::string_view utf8) {
 
 int MainWindow::selectedItem(ChoiceControl control) const {
   if (control == ChoiceControl::RadioGroup1) return radioGroup1_->checkedId();
-  return comboBox1_->currentIndex();
+  return (control == ChoiceControl::ComboBox2 ? comboBox2_ : comboBox1_)->currentIndex();
 }
 
 void MainWindow::selectItem(ChoiceControl control, int item) {
   if (control == ChoiceControl::RadioGroup1) {
     radioGroup1_->button(item)->setChecked(true);
   } else {
-    comboBox1_->setCurrentIndex(item);
+    (control == ChoiceControl::ComboBox2 ? comboBox2_ : comboBox1_)->setCurrentIndex(item);
   }
 }
 

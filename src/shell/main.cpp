@@ -8,6 +8,7 @@
 #include "platform/QtPictureSource.h"
 #include "platform/QtTextCodec.h"
 #include "platform/X11EscKey.h"
+#include "rooms/CgalRoomFinder.h"
 #include "shell/MainWindow.h"
 #include "shell/Translations.h"
 #include "window/Captions.h"
@@ -29,8 +30,9 @@ int main(int argc, char** argv) {
   zf61::QtPictureSource pictures;
   zf61::QtTextCodec codec;
   zf61::SteadyClock clock;
+  zf61::CgalRoomFinder rooms;
   zf61::MainWindow window(program, {*esc, pictures, codec, zf61::SystemFileOps(),
-                                    zf61::StandardDepthConverter(), clock});
+                                    zf61::StandardDepthConverter(), clock, &rooms});
   window.show();
   return QApplication::exec();
 }

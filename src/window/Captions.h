@@ -20,13 +20,18 @@ inline constexpr const char* kCaptionButton5 = "画像ファイル名(&I)";
 inline constexpr const char* kCaptionLabel5 = "保存画像色";
 inline constexpr const char* kDepthItems[] = {"2色", "16色", "256色", "24bit色", "32bit色"};
 inline constexpr const char* kCaptionLabel4 = "円弧分割数";
+inline constexpr const char* kCaptionLabel6 = "塗り方";
+inline constexpr const char* kMethodItems[] = {"閉図形", "部屋"};
+inline constexpr const char* kCaptionLabel7 = "隙間";
 inline constexpr const char* kCaptionButton3 = "作図実行(&G)";
+inline constexpr const char* kCaptionButton6 = "確認(&P)";
 inline constexpr const char* kCaptionButton1 = "ＯＫ(&Y)";
 inline constexpr const char* kCaptionButton2 = "キャンセル(&N)";
 
 // The controls' texts before the settings are read.
 inline constexpr const char* kInitialOpacity = "128";
 inline constexpr const char* kInitialArcDivisions = "24";
+inline constexpr const char* kInitialGap = "0";
 inline constexpr int kInitialDepthItem = 3;  // "24bit色", replaced by the settings' choice
 // The status line starts as one full-width blank.
 inline constexpr const char* kStatusBlank = "　";
@@ -37,6 +42,11 @@ inline constexpr const char* kStatusWritingFile = "ファイル生成中です";
 inline constexpr const char* kStatusSearching = "閉じた領域を探しています… ";
 inline constexpr const char* kStatusSearchingEnd = "%（Esc キーで中止）";
 inline constexpr const char* kStatusStopped = "作図を中止しました。";
+// After a picture: how many regions it painted. After 確認: how many regions and open ends.
+inline constexpr const char* kStatusPaintedAfter = " 個の領域を塗りました。";
+inline constexpr const char* kStatusPreviewRegions = "領域 ";
+inline constexpr const char* kStatusPreviewOpenEnds = " 個、開いた端（赤い×印） ";
+inline constexpr const char* kStatusPreviewEnd = " 個";
 inline constexpr const char* kStatusCopyFailed =
     "画像ファイルを書き込めませんでした。画像ファイル名を変えて作図し直して下さい。";
 

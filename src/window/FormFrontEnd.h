@@ -20,6 +20,7 @@ enum class TextControl {
   Edit1,    // picture file name
   Edit2,    // opacity
   Edit3,    // arc division count
+  Edit4,    // the gap that rooms close
   Label2,   // the target of the last generated picture
   LabelA1,  // the status line
 };
@@ -28,9 +29,10 @@ enum class TextControl {
 enum class ChoiceControl {
   RadioGroup1,  // background: 0 white, 1 black
   ComboBox1,    // colour depth
+  ComboBox2,    // the way of filling: 0 closed figures, 1 rooms
 };
 
-enum class ButtonControl { Button1, Button2, Button3, Button4, Button5 };
+enum class ButtonControl { Button1, Button2, Button3, Button4, Button5, Button6 };
 
 // The window's outer position and size in screen pixels.
 struct WindowGeometry {

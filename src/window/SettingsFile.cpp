@@ -12,7 +12,10 @@
 namespace zf61 {
 namespace {
 
-constexpr int kLineCount = 10;
+constexpr int kLineCount = 12;
+// Lines missing at the end of a file read as empty up to this one, and keep their defaults
+// after it.
+constexpr int kFirstVersionLines = 10;
 
 // The ten lines as far as they could be read: a line missing at the end of the file reads as
 // empty, but after a read error the lines not read are absent, so that they keep their defaults.
@@ -24,7 +27,10 @@ std::vector<std::optional<std::string>> ReadLines(std::istream& in) {
     lines.push_back(line);
   }
   bool readToTheEnd = !in.bad();
-  lines.resize(kLineCount, readToTheEnd ? std::optional<std::string>("") : std::nullopt);
+  if (lines.size() < kFirstVersionLines) {
+    lines.resize(kFirstVersionLines, readToTheEnd ? std::optional<std::string>("") : std::nullopt);
+  }
+  lines.resize(kLineCount, std::nullopt);
   return lines;
 }
 
@@ -66,6 +72,8 @@ Settings readSettings(std::istream& in) {
   text(8, s.arcDivisions);
   number(9, s.colourDepth);
   s.colourDepth = std::clamp(s.colourDepth, 0, kLastDepthItem);
+  if (line[10]) s.fillMethod = ParseInt(*line[10]) != 0 ? 1 : 0;
+  text(11, s.gap);
   return s;
 }
 
@@ -74,7 +82,8 @@ bool writeSettings(const std::filesystem::path& path, const Settings& s, FileOps
   for (const std::string& value :
        {std::to_string(s.left), std::to_string(s.top), std::to_string(s.width),
         std::to_string(s.height), std::to_string(s.fillColour), s.pictureFileName, s.opacity,
-        std::to_string(s.background), s.arcDivisions, std::to_string(s.colourDepth)}) {
+        std::to_string(s.background), s.arcDivisions, std::to_string(s.colourDepth),
+        std::to_string(s.fillMethod), s.gap}) {
     text += value;
     text += "\r\n";
   }

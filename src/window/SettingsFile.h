@@ -1,5 +1,7 @@
 // The settings file beside the program: window position and size and the user's last choices,
-// ten CR LF lines, read when the window is shown and written when it closes.
+// CR LF lines, read when the window is shown and written when it closes. The first ten are those
+// of the first version; the lines after them (the fill method, the gap) are new, and a file
+// that ends before them leaves them at their defaults.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +29,9 @@ struct Settings {
   int32_t background = 0;                // 0 white, 1 black
   std::string arcDivisions = "24";       // Edit3 as typed
   int32_t colourDepth = kLastDepthItem;  // ComboBox1 item
+  // Beyond the ten lines of the first version; files without them read as before.
+  int32_t fillMethod = 0;  // line 11, ComboBox2: 0 closed figures, 1 rooms
+  std::string gap = "0";   // line 12, Edit4 as typed
 };
 
 // The program file's path with its extension replaced by ".dat".

@@ -71,6 +71,8 @@ void TForm1::ApplySettings(const Settings& s) {
   att_.RecomputeColours();
   frontEnd_.selectItem(ChoiceControl::RadioGroup1, s.background);
   frontEnd_.selectItem(ChoiceControl::ComboBox1, s.colourDepth);
+  frontEnd_.selectItem(ChoiceControl::ComboBox2, s.fillMethod);
+  frontEnd_.setText(TextControl::Edit4, codec.cp932ToUtf8(s.gap));
 }
 
 Settings TForm1::CurrentSettings() const {
@@ -87,6 +89,8 @@ Settings TForm1::CurrentSettings() const {
   s.background = frontEnd_.selectedItem(ChoiceControl::RadioGroup1) == 1 ? 1 : 0;
   s.arcDivisions = codec.utf8ToCp932(TextOf(TextControl::Edit3));
   s.colourDepth = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
+  s.fillMethod = frontEnd_.selectedItem(ChoiceControl::ComboBox2) == 1 ? 1 : 0;
+  s.gap = codec.utf8ToCp932(TextOf(TextControl::Edit4));
   return s;
 }
 

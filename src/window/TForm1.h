@@ -11,7 +11,7 @@
 
 #include "exchange/ExchangeWriter.h"
 #include "files/FileOps.h"
-#include "fill/RegionTracer.h"
+#include "fill/RegionSearch.h"
 #include "model/DrawingStore.h"
 #include "model/EscKey.h"
 #include "model/TextCodec.h"
@@ -34,6 +34,7 @@ struct FormServices {
   FileOps& files;
   DepthConverter& depths;
   const Clock& clock;
+  RoomFinder* rooms = nullptr;  // without one, rooms are filled as closed figures
 };
 
 class TForm1 {
@@ -54,6 +55,7 @@ class TForm1 {
   void Button3Click();  // generate the picture
   void Button4Click();  // fill colour
   void Button5Click();  // picture file name
+  void Button6Click();  // outline the regions and mark the open ends, without a picture
   void RadioGroup1Click(int item);
 
   // The drawing area asks to be painted; afterwards it shows the canvas.
@@ -85,10 +87,12 @@ class TForm1 {
   Settings CurrentSettings() const;
   void SetFillColour(Colour colour);
   void BeginLongTask();
-  void EndLongTask(const char* status);
+  void EndLongTask(const std::string& status);
   std::string TextOf(TextControl control) const { return frontEnd_.text(control); }
 
   void DrawRubberBand();
+  void DrawPreview();
+  RegionQuery QueryFromControls(bool openEnds);
   void TwoButtonRelease(int32_t x, int32_t y, PointD p, PointD q);
   void MiddleDragRelease(PointD p, PointD q);
   void PanByKey(int key, bool shift);
@@ -109,6 +113,7 @@ class TForm1 {
   std::optional<RasterImage> backBuffer_;
   std::optional<RasterImage> dragImage_;
   PicturePlacement placement_;
+  std::optional<FoundRegions> preview_;  // shown until the next view change
   Colour fillColour_ = kWhite;
 
   bool ready_ = false;

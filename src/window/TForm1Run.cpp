@@ -6,6 +6,18 @@
 #include "window/TForm1.h"
 
 namespace zf61 {
+namespace {
+
+std::string PaintedStatus(size_t regions) {
+  return std::to_string(regions) + kStatusPaintedAfter;
+}
+
+std::string PreviewStatus(size_t regions, size_t openEnds) {
+  return kStatusPreviewRegions + std::to_string(regions) + kStatusPreviewOpenEnds +
+         std::to_string(openEnds) + kStatusPreviewEnd;
+}
+
+}  // namespace
 
 void TForm1::Button1Click() {
   std::string target = TextOf(TextControl::Label2);
@@ -35,6 +47,8 @@ void TForm1::Button3Click() {
   controls.edit3 = TextOf(TextControl::Edit3);
   controls.fillColour = fillColour_;
   controls.depthIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
+  controls.methodIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox2);
+  controls.edit4 = TextOf(TextControl::Edit4);
   std::string drawingFile = services_.codec.cp932ToUtf8(store_.settings.drawingFileName);
   GenerationRequest request =
       CheckControls(controls, drawingFile, PathToUtf8(programFolder_, true));
@@ -44,8 +58,9 @@ void TForm1::Button3Click() {
     return;
   }
   BeginLongTask();
+  preview_.reset();
   PictureGenerator generator(att_, navigator_.view(), tracer_, renderer_, services_.files,
-                             services_.depths);
+                             services_.depths, services_.rooms);
   GenerationProgress progress(services_.clock, services_.esc, frontEnd_);
   GenerationResult result = generator.generate(request, *canvas_, tempPicturePath_, &progress);
   frontEnd_.presentCanvas();  // the drawing area shows the picture as saved
@@ -53,8 +68,40 @@ void TForm1::Button3Click() {
     frontEnd_.setText(TextControl::Label2, result.targetPath);
     placement_ = result.placement;
   }
-  bool stopped = result.outcome == GenerationOutcome::Stopped;
-  EndLongTask(stopped ? kStatusStopped : kStatusBlank);
+  if (result.outcome == GenerationOutcome::Stopped) {
+    EndLongTask(kStatusStopped);
+  } else if (result.outcome == GenerationOutcome::Generated) {
+    EndLongTask(PaintedStatus(result.regionCount));
+  } else {
+    EndLongTask(kStatusBlank);
+  }
+}
+
+RegionQuery TForm1::QueryFromControls(bool openEnds) {
+  PictureControls controls;
+  controls.edit2 = "0";
+  controls.edit3 = TextOf(TextControl::Edit3);
+  controls.methodIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox2);
+  controls.edit4 = TextOf(TextControl::Edit4);
+  GenerationRequest request = CheckControls(controls, "", "");
+  frontEnd_.setText(TextControl::Edit3, request.edit3);
+  return {request.method, request.divisions, request.gap, openEnds};
+}
+
+void TForm1::Button6Click() {
+  RegionQuery query = QueryFromControls(true);
+  BeginLongTask();
+  GenerationProgress progress(services_.clock, services_.esc, frontEnd_);
+  FoundRegions found;
+  if (!FindRegions(query, store_, att_, tracer_, services_.rooms, &progress, found)) {
+    preview_.reset();
+    EndLongTask(kStatusStopped);
+    return;
+  }
+  preview_ = std::move(found);
+  PaintBox1Paint();  // the view as it is, with the outlines and marks over it
+  frontEnd_.presentCanvas();
+  EndLongTask(PreviewStatus(preview_->count, preview_->openEnds.size()));
 }
 
 // One run at a time: the button is drawn disabled and the pointer busy while it runs, and the
@@ -66,7 +113,7 @@ void TForm1::BeginLongTask() {
   frontEnd_.presentStatus();
 }
 
-void TForm1::EndLongTask(const char* status) {
+void TForm1::EndLongTask(const std::string& status) {
   frontEnd_.setText(TextControl::LabelA1, status);
   frontEnd_.discardPendingInput();
   frontEnd_.setBusy(false);

@@ -40,6 +40,7 @@ std::optional<RasterImage> Snapshot(const Canvas& canvas) {
 void TForm1::RedrawView() {
   if (!ready_) return;
   bandOnScreen_ = false;
+  preview_.reset();  // a view change clears the outlines of 確認
   Canvas& canvas = *canvas_;
   int32_t w = canvas.width(), h = canvas.height();
   FillPainter drawingState(navigator_.view());
@@ -70,6 +71,7 @@ void TForm1::PaintBox1Paint() {
   SetPen(canvas, kBlue, 0, 0);
   RectanglePx(canvas, 0, 0, w - 1, h - 1);
   Blit(canvas, *backBuffer_, 0, 0);
+  if (preview_) DrawPreview();
 }
 
 // FormResize: the front-end keeps the window at least 475 x 200; the drawing area gets a canvas
@@ -78,6 +80,7 @@ void TForm1::PaintBox1Resized(int32_t width, int32_t height) {
   if (width == canvas_->width() && height == canvas_->height()) return;
   canvas_ = frontEnd_.createCanvas(width, height);
   bandOnScreen_ = false;
+  preview_.reset();  // the back buffer is shown where it was, no longer under the view
   if (ready_) navigator_.Resize({width, height});
 }
 

@@ -59,6 +59,10 @@ TEST(MainWindow, ControlsShowTheSettingsAndTheDrawing) {
   EXPECT_EQ(w.window->button(ButtonControl::Button3)->text(), QString::fromUtf8("作図実行(&G)"));
   EXPECT_EQ(w.window->edit(TextControl::Edit1)->text(), QString::fromUtf8("図.bmp"));
   EXPECT_EQ(w.window->comboBox1()->currentText(), QString::fromUtf8("24bit色"));
+  EXPECT_EQ(w.window->comboBox2()->currentText(), QString::fromUtf8("閉図形"));
+  EXPECT_EQ(w.window->comboBox2()->count(), 2);
+  EXPECT_EQ(w.window->button(ButtonControl::Button6)->text(), QString::fromUtf8("確認(&P)"));
+  EXPECT_EQ(w.window->edit(TextControl::Edit4)->text(), QString::fromUtf8("0"));
   EXPECT_EQ(w.window->width(), 600);
   EXPECT_TRUE(w.window->form().hasBackBuffer());
   EXPECT_EQ(w.window->canvas().width(), w.window->paintBox()->width());

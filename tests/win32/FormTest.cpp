@@ -68,6 +68,11 @@ TEST(Win32Form, ControlsShowTheSettingsAndTheDrawing) {
   EXPECT_EQ(TextOf(w.control(kIdButton2)), "キャンセル(&N)");
   EXPECT_EQ(TextOf(w.control(kIdEdit1)), "図.bmp");
   EXPECT_EQ(SendMessageW(w.control(kIdComboBox1), CB_GETCURSEL, 0, 0), 3);
+  EXPECT_EQ(TextOf(w.control(kIdButton6)), "確認(&P)");
+  EXPECT_EQ(TextOf(w.control(kIdLabel6)), "塗り方");
+  EXPECT_EQ(SendMessageW(w.control(kIdComboBox2), CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(w.control(kIdComboBox2), CB_GETCURSEL, 0, 0), 0);  // closed figures
+  EXPECT_EQ(TextOf(w.control(kIdEdit4)), "0");
   RECT r;
   GetWindowRect(w.window->handle(), &r);
   EXPECT_EQ(r.left, 30);
@@ -101,8 +106,12 @@ TEST(Win32Form, GenerateThenOkHandsThePictureBack) {
   Window w;
   std::string target = WideToUtf8((w.folder / L"fill.bmp").wstring());
   SetWindowTextW(w.control(kIdEdit1), Utf8ToWide(target).c_str());
+  SendMessageW(w.control(kIdComboBox2), CB_SETCURSEL, 1, 0);  // rooms
+  w.accelerator(L'p');
+  EXPECT_EQ(TextOf(w.control(kIdLabelA1)), "領域 1 個、開いた端（赤い×印） 0 個");
   w.accelerator(L'g');
   EXPECT_EQ(TextOf(w.control(kIdLabel2)), target);
+  EXPECT_EQ(TextOf(w.control(kIdLabelA1)), "1 個の領域を塗りました。");
   EXPECT_TRUE(std::filesystem::exists(w.folder / "zf61_temp.BMP"));
   EXPECT_TRUE(IsWindowEnabled(w.control(kIdButton3)));
   w.accelerator(L'y');

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "rooms/CgalRoomFinder.h"
 #include "support/FaultyFileOps.h"
 #include "support/MemoryCanvas.h"
 #include "support/TempDir.h"
@@ -135,6 +136,7 @@ struct FormFixture {
   NoPictures pictures;
   FakeCodec codec;
   FakeClock clock;
+  CgalRoomFinder rooms;
   std::unique_ptr<TForm1> form;
 
   explicit FormFixture(const std::string& exchange) {
@@ -142,7 +144,7 @@ struct FormFixture {
   }
   void start(EscKey* escKey = nullptr) {
     FormServices services{escKey ? *escKey : esc,   pictures, codec, files,
-                          StandardDepthConverter(), clock};
+                          StandardDepthConverter(), clock,    &rooms};
     form = std::make_unique<TForm1>(dir / "zf61", frontEnd, services);
     frontEnd.onClose = [this] { form->FormClose(); };
     form->PaintBox1Resized(400, 300);

@@ -3,6 +3,7 @@
 
 #include "FakeFrontEnd.h"
 #include "model/Numbers.h"
+#include "window/KeyCodes.h"
 
 namespace zf61 {
 namespace {
@@ -56,7 +57,7 @@ TEST(RunFlow, ALongRunShowsProgressAndEscStopsItLeavingNothing) {
   f.form->Button3Click();  // a first picture, quickly made
   ASSERT_FALSE(f.text(TextControl::Label2).empty());
   EXPECT_EQ(f.frontEnd.statuses.front(), "作図中です…");
-  EXPECT_EQ(f.text(TextControl::LabelA1), "　");
+  EXPECT_NE(f.text(TextControl::LabelA1).find(" 個の領域を塗りました。"), std::string::npos);
   // Now every reading of the clock is a second later, and Escape goes down at the first poll.
   f.clock.step = 1.0;
   esc.pressAt = 1;
@@ -82,6 +83,34 @@ TEST(RunFlow, ALongRunShowsProgressAndEscStopsItLeavingNothing) {
   for (const std::string& s : g.frontEnd.statuses)
     percent |= s.find("%（Esc キーで中止）") != std::string::npos;
   EXPECT_TRUE(percent);
+}
+
+// Two rooms whose walls meet in mid-line: one long outline and a wall across it.
+const std::string kTwoRooms =
+    "hq\r\n0 0 200 0\r\n200 0 200 100\r\n200 100 0 100\r\n0 100 0 0\r\n80 0 80 100\r\n"
+    "150 100 150 60\r\n";
+
+TEST(RunFlow, RoomsFillWhatClosedFiguresMissAndSayHowMany) {
+  FormFixture f(kTwoRooms);
+  f.start();
+  f.text(TextControl::Edit1) = (f.dir / "fill.bmp").string();
+  f.frontEnd.choices[ChoiceControl::ComboBox2] = 0;
+  f.form->Button3Click();
+  EXPECT_EQ(f.text(TextControl::LabelA1), "1 個の領域を塗りました。");  // only the outline
+  f.frontEnd.choices[ChoiceControl::ComboBox2] = 1;
+  f.form->Button3Click();
+  EXPECT_EQ(f.text(TextControl::LabelA1), "2 個の領域を塗りました。");
+  // 確認 outlines the rooms and marks the open end of the spur, and a view change clears it.
+  f.form->Button6Click();
+  EXPECT_EQ(f.text(TextControl::LabelA1), "領域 2 個、開いた端（赤い×印） 1 個");
+  EXPECT_FALSE(f.text(TextControl::Label2).empty());  // the picture made before stays
+  PixelPoint end = f.form->view().DrawingToWindow(150, 60);
+  EXPECT_EQ(f.frontEnd.canvas->at(end.x + 3, end.y + 3), 0xFFFF0000u);  // red cross
+  f.form->PaintBox1Paint();                                             // a repaint keeps it
+  EXPECT_EQ(f.frontEnd.canvas->at(end.x + 3, end.y + 3), 0xFFFF0000u);
+  f.form->FormKeyDown(kVkHome, false);
+  f.form->PaintBox1Paint();
+  EXPECT_NE(f.frontEnd.canvas->at(end.x + 3, end.y + 3), 0xFFFF0000u);
 }
 
 TEST(RunFlow, CancelCloseBoxAndOkWithoutPictureChangeNothing) {

@@ -33,6 +33,12 @@ TEST(SettingsFile, DefaultsClampsAndRoundTrip) {
   EXPECT_EQ(readSettings(dir / "zf61.dat").colourDepth, 4);
   test::WriteBytes(dir / "zf61.dat", "0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n");
   EXPECT_EQ(readSettings(dir / "zf61.dat").colourDepth, 0);
+  // A file of ten lines keeps the defaults of the lines after them; more lines are read.
+  EXPECT_EQ(readSettings(dir / "zf61.dat").fillMethod, 0);
+  EXPECT_EQ(readSettings(dir / "zf61.dat").gap, "0");
+  test::WriteBytes(dir / "zf61.dat", "0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n5\n0.5 mm\n");
+  EXPECT_EQ(readSettings(dir / "zf61.dat").fillMethod, 1);
+  EXPECT_EQ(readSettings(dir / "zf61.dat").gap, "0.5 mm");
   ASSERT_TRUE(writeSettings(dir / "zf61.dat", s));
   Settings back = readSettings(dir / "zf61.dat");
   EXPECT_EQ(back.pictureFileName, s.pictureFileName);

@@ -24,6 +24,8 @@ ControlId TextControlId(TextControl control) {
       return kIdEdit2;
     case TextControl::Edit3:
       return kIdEdit3;
+    case TextControl::Edit4:
+      return kIdEdit4;
     case TextControl::Label2:
       return kIdLabel2;
     default:
@@ -74,7 +76,8 @@ int Win32Form::selectedItem(ChoiceControl control) const {
   if (control == ChoiceControl::RadioGroup1) {
     return SendMessageW(this->control(kIdRadioBlack), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
   }
-  LRESULT item = SendMessageW(this->control(kIdComboBox1), CB_GETCURSEL, 0, 0);
+  ControlId combo = control == ChoiceControl::ComboBox2 ? kIdComboBox2 : kIdComboBox1;
+  LRESULT item = SendMessageW(this->control(combo), CB_GETCURSEL, 0, 0);
   return item == CB_ERR ? 0 : static_cast<int>(item);
 }
 
@@ -83,7 +86,8 @@ void Win32Form::selectItem(ChoiceControl control, int item) {
     SendMessageW(this->control(kIdRadioWhite), BM_SETCHECK, item == 0 ? BST_CHECKED : 0, 0);
     SendMessageW(this->control(kIdRadioBlack), BM_SETCHECK, item == 1 ? BST_CHECKED : 0, 0);
   } else {
-    SendMessageW(this->control(kIdComboBox1), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    ControlId combo = control == ChoiceControl::ComboBox2 ? kIdComboBox2 : kIdComboBox1;
+    SendMessageW(this->control(combo), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
   }
 }
 

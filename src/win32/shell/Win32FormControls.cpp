@@ -15,7 +15,7 @@ constexpr wchar_t kFormClass[] = L"TForm1";
 constexpr wchar_t kPanelClass[] = L"TPanel";
 constexpr int kStatusHeight = 18;
 constexpr int kMemoMinimumHeight = 80;
-constexpr int kMemoTop = 268;
+constexpr int kMemoTop = 320;
 constexpr int kMargin = 4;
 constexpr int kRowHeight = 26;
 // Faces tried in turn where the window's own font is missing; each has the Shift-JIS set.
@@ -149,7 +149,17 @@ void Win32Form::createPanelControls() {
   makeControl(kIdLabel4, L"STATIC", kCaptionLabel4, SS_LEFT | SS_CENTERIMAGE, panel);
   makeControl(kIdEdit3, L"EDIT", kInitialArcDivisions, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
               panel);
+  makeControl(kIdLabel6, L"STATIC", kCaptionLabel6, SS_LEFT | SS_CENTERIMAGE, panel);
+  HWND methods =
+      makeControl(kIdComboBox2, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panel);
+  for (const char* item : kMethodItems) {
+    SendMessageW(methods, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
+  }
+  SendMessageW(methods, CB_SETCURSEL, 0, 0);
+  makeControl(kIdLabel7, L"STATIC", kCaptionLabel7, SS_LEFT | SS_CENTERIMAGE, panel);
+  makeControl(kIdEdit4, L"EDIT", kInitialGap, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, panel);
   makeControl(kIdButton3, L"BUTTON", kCaptionButton3, BS_PUSHBUTTON | WS_TABSTOP, panel);
+  makeControl(kIdButton6, L"BUTTON", kCaptionButton6, BS_PUSHBUTTON | WS_TABSTOP, panel);
   HWND memo = makeControl(kIdMemo1, L"EDIT", "",
                           ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
                               WS_HSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
@@ -212,7 +222,13 @@ void Win32Form::layoutPanel() {
   place(kIdComboBox1, fieldX, 186, fieldWidth, 200);
   place(kIdLabel4, kMargin, 212, 74, 22);
   place(kIdEdit3, fieldX, 212, fieldWidth, 22);
-  place(kIdButton3, kMargin, 238, inner, kRowHeight);
+  place(kIdLabel6, kMargin, 238, 74, 22);
+  place(kIdComboBox2, fieldX, 238, fieldWidth, 200);
+  place(kIdLabel7, kMargin, 264, 74, 22);
+  place(kIdEdit4, fieldX, 264, fieldWidth, 22);
+  int runWidth = inner * 3 / 5;
+  place(kIdButton3, kMargin, 290, runWidth, kRowHeight);
+  place(kIdButton6, kMargin + runWidth + 4, 290, std::max(inner - runWidth - 4, 0), kRowHeight);
   place(kIdMemo1, kMargin, kMemoTop, inner, memoHeight);
   int buttonsTop = kMemoTop + memoHeight + 4;
   place(kIdButton1, kMargin, buttonsTop, half, kRowHeight);

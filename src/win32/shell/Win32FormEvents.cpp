@@ -120,7 +120,10 @@ LRESULT Win32Form::controlColour(HDC dc, HWND child) {
 
 void Win32Form::onCommand(int id, int code) {
   if (!form_) return;
-  if (id == kIdComboBox1 || id == kIdEdit1 || id == kIdEdit2 || id == kIdEdit3) return;
+  if (id == kIdComboBox1 || id == kIdComboBox2 || id == kIdEdit1 || id == kIdEdit2 ||
+      id == kIdEdit3 || id == kIdEdit4) {
+    return;
+  }
   if (code != BN_CLICKED) return;
   switch (id) {
     case kIdButton1:
@@ -137,6 +140,9 @@ void Win32Form::onCommand(int id, int code) {
       break;
     case kIdButton5:
       form_->Button5Click();
+      break;
+    case kIdButton6:
+      form_->Button6Click();
       break;
     case kIdRadioWhite:
     case kIdRadioBlack:

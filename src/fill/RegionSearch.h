@@ -1,0 +1,33 @@
+// The regions a picture paints, by the chosen way of filling: the closed figures the tracer
+// finds (the first way, and the default), or the rooms of the arrangement.
+#pragma once
+
+#include <vector>
+
+#include "fill/RegionTracer.h"
+#include "fill/Rooms.h"
+
+namespace zf61 {
+
+enum class FillMethod { ClosedFigures = 0, Rooms = 1 };
+
+struct RegionQuery {
+  FillMethod method = FillMethod::ClosedFigures;
+  int divisions = kDefaultArcDivisions;
+  double gap = 0.0;       // rooms only: ends within it are joined
+  bool openEnds = false;  // also find the ends that meet nothing
+};
+
+struct FoundRegions {
+  std::vector<ClosedRegion> rings;  // for rooms, each room's outer ring and its holes' rings
+  size_t count = 0;                 // closed figures or rooms
+  std::vector<PointD> openEnds;
+};
+
+// False when `progress` asked to stop; nothing is found then. Rooms need `rooms`; without one
+// the closed figures are found.
+bool FindRegions(const RegionQuery& query, const DrawingStore& store, const TgraAttribute& att,
+                 RegionTracer& tracer, RoomFinder* rooms, TraceProgress* progress,
+                 FoundRegions& found);
+
+}  // namespace zf61
