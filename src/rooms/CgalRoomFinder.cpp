@@ -1,11 +1,19 @@
-// The arrangement of the pieces, its gaps joined, and its bounded faces as rooms.
+// The pieces in separate groups; each group's arrangement, its gaps joined, and its bounded
+// faces as rooms. The groups are shared out between two threads, in order, so that the rooms
+// come out as one thread would find them.
 #include "rooms/CgalRoomFinder.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <exception>
+#include <iterator>
+#include <thread>
 
 #include "rooms/Arrangement.h"
 #include "rooms/GapJoins.h"
+#include "rooms/PieceGroups.h"
 
 namespace zf61 {
 namespace {
@@ -14,8 +22,10 @@ using rooms::Arrangement;
 using rooms::Point;
 using rooms::Segment;
 
-// Faces between two reports of progress.
-constexpr size_t kFacesPerReport = 4096;
+// How often progress is heard: after so many pieces, and while the main thread waits for the
+// other. (Hearing it may ask the display whether Esc is down.)
+constexpr size_t kPiecesPerReport = 8192;
+constexpr int kWaitMs = 20;
 
 PointD ToDisplay(const Point& p) {
   return {CGAL::to_double(p.x()), CGAL::to_double(p.y())};
@@ -32,8 +42,87 @@ ClosedRegion Ring(Arrangement::Ccb_halfedge_const_circulator first) {
   return ring;
 }
 
+void AddRooms(const std::vector<RoomPiece>& pieces, double reach, Rooms& rooms) {
+  std::vector<Segment> segments;
+  segments.reserve(pieces.size());
+  for (const RoomPiece& piece : pieces) {
+    Point a(piece.a.x, piece.a.y), b(piece.b.x, piece.b.y);
+    if (a != b) segments.emplace_back(a, b);
+  }
+  Arrangement arrangement;
+  CGAL::insert(arrangement, segments.begin(), segments.end());
+  rooms::InsertJoins(arrangement, rooms::GapJoins(arrangement, reach));
+  for (auto v : rooms::OpenEnds(arrangement)) rooms.openEnds.push_back(ToDisplay(v->point()));
+  for (auto f = arrangement.faces_begin(); f != arrangement.faces_end(); ++f) {
+    if (f->is_unbounded()) continue;
+    rooms.rings.push_back(Ring(f->outer_ccb()));
+    for (auto hole = f->inner_ccbs_begin(); hole != f->inner_ccbs_end(); ++hole) {
+      rooms.rings.push_back(Ring(*hole));
+    }
+    ++rooms.roomCount;
+  }
+}
+
 bool Report(TraceProgress* progress, size_t done, size_t total) {
   return !progress || progress->keepGoing(done, total);
+}
+
+using Groups = std::vector<std::vector<RoomPiece>>;
+
+// The first group of the second half of the work, by pieces.
+size_t HalfWay(const Groups& groups) {
+  size_t total = 0;
+  for (const auto& group : groups) total += group.size();
+  size_t done = 0, g = 0;
+  while (g < groups.size() && 2 * done < total) done += groups[g++].size();
+  return g;
+}
+
+// The second half of the groups, on a thread of its own: the arrangements of separate groups
+// share nothing, and each thread allocates from its own heap.
+class SecondHalf {
+ public:
+  SecondHalf(const Groups& groups, size_t first, double reach)
+      : thread_([this, &groups, first, reach] { Run(groups, first, reach); }) {}
+  ~SecondHalf() { Stop(); }
+
+  void Stop() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+  }
+  bool finished() const { return finished_; }
+  size_t piecesDone() const { return piecesDone_; }
+  // After Stop: the rooms found, or the failure rethrown.
+  Rooms& rooms() {
+    if (failure_) std::rethrow_exception(failure_);
+    return rooms_;
+  }
+
+ private:
+  void Run(const Groups& groups, size_t first, double reach) {
+    try {
+      for (size_t g = first; g < groups.size() && !stop_; ++g) {
+        AddRooms(groups[g], reach, rooms_);
+        piecesDone_ += groups[g].size();
+      }
+    } catch (...) {
+      failure_ = std::current_exception();
+    }
+    finished_ = true;
+  }
+
+  std::atomic<bool> stop_{false}, finished_{false};
+  std::atomic<size_t> piecesDone_{0};
+  std::exception_ptr failure_;
+  Rooms rooms_;
+  std::thread thread_;  // last: it starts when everything else is there
+};
+
+void Append(Rooms& to, Rooms&& from) {
+  to.rings.insert(to.rings.end(), std::make_move_iterator(from.rings.begin()),
+                  std::make_move_iterator(from.rings.end()));
+  to.openEnds.insert(to.openEnds.end(), from.openEnds.begin(), from.openEnds.end());
+  to.roomCount += from.roomCount;
 }
 
 }  // namespace
@@ -41,36 +130,29 @@ bool Report(TraceProgress* progress, size_t done, size_t total) {
 bool CgalRoomFinder::findRooms(const std::vector<RoomPiece>& pieces, double gap,
                                TraceProgress* progress, Rooms& rooms) {
   rooms = Rooms();
-  std::vector<Segment> segments;
-  segments.reserve(pieces.size());
-  for (const RoomPiece& piece : pieces) {
-    Point a(piece.a.x, piece.a.y), b(piece.b.x, piece.b.y);
-    if (a != b) segments.emplace_back(a, b);
-  }
-  const size_t total = segments.size() + 1;
-  if (!Report(progress, 0, total)) return false;
-  Arrangement arrangement;
-  CGAL::insert(arrangement, segments.begin(), segments.end());
   // Ends that meet within the point tolerance meet here too: an arc's computed end a few units
   // in the last place off the wall it was drawn to.
   double reach = std::isfinite(gap) ? std::max(gap, kPointTolerance) : kPointTolerance;
-  std::vector<Segment> joins = rooms::GapJoins(arrangement, reach);
-  if (!joins.empty()) CGAL::insert(arrangement, joins.begin(), joins.end());
-  for (auto v : rooms::OpenEnds(arrangement)) rooms.openEnds.push_back(ToDisplay(v->point()));
-  size_t faces = 0;
-  for (auto f = arrangement.faces_begin(); f != arrangement.faces_end(); ++f) {
-    if (f->is_unbounded()) continue;
-    if (++faces % kFacesPerReport == 0 && !Report(progress, segments.size() / 2, total)) {
-      rooms = Rooms();
-      return false;
-    }
-    rooms.rings.push_back(Ring(f->outer_ccb()));
-    for (auto hole = f->inner_ccbs_begin(); hole != f->inner_ccbs_end(); ++hole) {
-      rooms.rings.push_back(Ring(*hole));
-    }
-    ++rooms.roomCount;
+  const size_t total = pieces.size() + 1;
+  Groups groups = rooms::SeparateGroups(pieces, reach);
+  const size_t half = HalfWay(groups);
+  SecondHalf second(groups, half, reach);
+  size_t done = 0, reported = 0;
+  bool going = Report(progress, 0, total);
+  for (size_t g = 0; g < half && going; ++g) {
+    AddRooms(groups[g], reach, rooms);
+    done += groups[g].size();
+    if (done - reported < kPiecesPerReport) continue;
+    reported = done;
+    going = Report(progress, done + second.piecesDone(), total);
   }
-  if (Report(progress, total, total)) return true;
+  while (going && !second.finished()) {
+    going = Report(progress, done + second.piecesDone(), total);
+    std::this_thread::sleep_for(std::chrono::milliseconds(kWaitMs));
+  }
+  second.Stop();
+  Append(rooms, std::move(second.rooms()));
+  if (going && Report(progress, total, total)) return true;
   rooms = Rooms();
   return false;
 }

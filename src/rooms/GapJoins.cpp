@@ -20,8 +20,16 @@ struct Cells {
   double size;
   std::unordered_map<int64_t, std::vector<size_t>> ends;  // open ends by cell
 
-  int64_t cellOf(double v) const { return static_cast<int64_t>(std::floor(v / size)); }
-  static int64_t key(int64_t cx, int64_t cy) { return cx * 73856093LL ^ cy * 19349663LL; }
+  // Clamped, so that tiny cells far from the origin still give a number; ends in a clamped
+  // cell are only compared more often.
+  int64_t cellOf(double v) const {
+    return static_cast<int64_t>(std::clamp(std::floor(v / size), -kCellLimit, kCellLimit));
+  }
+  static int64_t key(int64_t cx, int64_t cy) {
+    return static_cast<int64_t>(static_cast<uint64_t>(cx) * 73856093ULL ^
+                                static_cast<uint64_t>(cy) * 19349663ULL);
+  }
+  static constexpr double kCellLimit = 0x1p60;
 };
 
 // The nearest point of the segment pq to v, exactly.
@@ -39,6 +47,8 @@ struct Candidate {
   bool toEnd = false;  // the nearest point is another open end
   Kernel::FT distance2 = 0;
   Point target;
+  Vertex targetVertex;  // where the target is an end of the edge
+  Halfedge edge;
 };
 
 class Joiner {
@@ -46,16 +56,17 @@ class Joiner {
   Joiner(const Arrangement& arrangement, double gap)
       : arrangement_(arrangement), gap_(gap), gap2_(Kernel::FT(gap) * Kernel::FT(gap)) {}
 
-  std::vector<Segment> joins() {
+  std::vector<GapJoin> joins() {
     ends_ = OpenEnds(arrangement_);
     if (ends_.empty() || !(gap_ > 0.0) || !std::isfinite(gap_)) return {};
     best_.assign(ends_.size(), Candidate());
     BuildCells();
     for (auto e = arrangement_.edges_begin(); e != arrangement_.edges_end(); ++e) Visit(e);
-    std::vector<Segment> out;
+    std::vector<GapJoin> out;
     for (size_t i = 0; i < ends_.size(); ++i) {
-      if (best_[i].found && ends_[i]->point() != best_[i].target) {
-        out.emplace_back(ends_[i]->point(), best_[i].target);
+      const Candidate& best = best_[i];
+      if (best.found && ends_[i]->point() != best.target) {
+        out.push_back({ends_[i]->point(), best.target, ends_[i], best.targetVertex, best.edge});
       }
     }
     return out;
@@ -89,7 +100,9 @@ class Joiner {
     int64_t y0 = cells_.cellOf(std::min(py, qy) - gap_),
             y1 = cells_.cellOf(std::max(py, qy) + gap_);
     // An edge far longer than the cells walks only the cells that hold open ends.
-    if ((x1 - x0 + 1) * (y1 - y0 + 1) > static_cast<int64_t>(cells_.ends.size())) {
+    // (Counted in doubles: the count of cells under a long edge may not fit in 64 bits.)
+    double walked = (static_cast<double>(x1 - x0) + 1.0) * (static_cast<double>(y1 - y0) + 1.0);
+    if (walked > static_cast<double>(cells_.ends.size())) {
       for (const auto& [key, list] : cells_.ends) {
         for (size_t i : list) Try(i, e, p, q);
       }
@@ -113,13 +126,13 @@ class Joiner {
     Point target = Nearest(at, p, q);
     Kernel::FT distance2 = CGAL::squared_distance(at, target);
     if (distance2 > gap2_) return;
-    bool toEnd =
-        (target == p && e->source()->degree() == 1) || (target == q && e->target()->degree() == 1);
+    Vertex targetVertex = target == p ? e->source() : target == q ? e->target() : Vertex();
+    bool toEnd = targetVertex != Vertex() && targetVertex->degree() == 1;
     Candidate& best = best_[i];
     // Another open end wins over a piece; then the nearer one.
     bool better = !best.found || (toEnd && !best.toEnd) ||
                   (toEnd == best.toEnd && distance2 < best.distance2);
-    if (better) best = {true, toEnd, distance2, target};
+    if (better) best = {true, toEnd, distance2, target, targetVertex, e};
   }
 
   const Arrangement& arrangement_;
@@ -140,8 +153,36 @@ std::vector<Arrangement::Vertex_const_handle> OpenEnds(const Arrangement& arrang
   return open;
 }
 
-std::vector<Segment> GapJoins(const Arrangement& arrangement, double gap) {
+std::vector<GapJoin> GapJoins(const Arrangement& arrangement, double gap) {
   return Joiner(arrangement, gap).joins();
+}
+
+namespace {
+
+// Whether `point` still lies inside `edge`: an earlier join may have split it there or nearer
+// its other end.
+bool StillInside(const Arrangement& arrangement, Halfedge edge, const Point& point) {
+  const Traits& traits = *arrangement.geometry_traits();
+  return point != edge->source()->point() && point != edge->target()->point() &&
+         traits.is_in_x_range_2_object()(edge->curve(), point) &&
+         traits.compare_y_at_x_2_object()(point, edge->curve()) == CGAL::EQUAL;
+}
+
+}  // namespace
+
+void InsertJoins(Arrangement& arrangement, const std::vector<GapJoin>& joins) {
+  for (const GapJoin& join : joins) {
+    Segment segment(join.from, join.to);
+    if (CGAL::compare_xy(join.from, join.to) == CGAL::SMALLER) {
+      CGAL::insert(arrangement, segment, join.fromVertex);
+    } else if (join.toVertex != Vertex()) {
+      CGAL::insert(arrangement, segment, join.toVertex);
+    } else if (StillInside(arrangement, join.toEdge, join.to)) {
+      CGAL::insert(arrangement, segment, join.toEdge);
+    } else {
+      CGAL::insert(arrangement, segment);  // found by walking the arrangement
+    }
+  }
 }
 
 }  // namespace zf61::rooms

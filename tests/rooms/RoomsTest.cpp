@@ -124,5 +124,39 @@ TEST(Rooms, DegenerateAndAbsurdInputNeverBreaksIt) {
   }
 }
 
+// Separate parts are found group by group and on two threads; what they find must not depend
+// on it: every part once, in the order of the drawing's layout, and a stop leaves nothing.
+TEST(Rooms, SeparatePartsAreFoundAsOneAndStopWhenAsked) {
+  Drawing d;
+  for (int i = 0; i < 300; ++i) d.rectangle(i * 10.0, 0, i * 10.0 + 8, 8);
+  d.rectangle(0, 20, 3000, 3020);  // a large room with one spur: one open end, long walls
+  d.line(0, 20, -5, 15);
+  Rooms r = d.rooms();
+  EXPECT_EQ(r.roomCount, 301u);
+  ASSERT_EQ(r.openEnds.size(), 1u);
+  EXPECT_EQ(r.openEnds[0].x, -5);
+  Rooms again = d.rooms();
+  ASSERT_EQ(again.rings.size(), r.rings.size());
+  for (size_t i = 0; i < r.rings.size(); ++i) {
+    ASSERT_EQ(again.rings[i].points.size(), r.rings[i].points.size()) << i;
+    EXPECT_EQ(again.rings[i].points[0].x, r.rings[i].points[0].x) << i;
+    EXPECT_EQ(again.rings[i].points[0].y, r.rings[i].points[0].y) << i;
+  }
+
+  struct StopAt : TraceProgress {
+    int calls = 0;
+    int stopAt;
+    explicit StopAt(int n) : stopAt(n) {}
+    bool keepGoing(size_t, size_t) override { return ++calls < stopAt; }
+  };
+  for (int stopAt : {1, 2}) {
+    StopAt stop(stopAt);
+    Rooms stopped;
+    CgalRoomFinder finder;
+    EXPECT_FALSE(finder.findRooms(CollectRoomPieces(d.store, d.att, 24), 0.0, &stop, stopped));
+    EXPECT_TRUE(stopped.rings.empty() && stopped.openEnds.empty() && stopped.roomCount == 0);
+  }
+}
+
 }  // namespace
 }  // namespace zf61

@@ -10,6 +10,7 @@
 #include "platform/Cp932.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
+#include "rooms/CgalRoomFinder.h"
 #include "view/CanvasPrimitives.h"
 #include "view/EntityRenderer.h"
 #include "view/ViewNavigator.h"
@@ -54,10 +55,20 @@ bool RenderToPng(const DrawingStore& store, int width, int height, const char* p
 }
 
 bool ParsePictureOptions(int argc, char** argv, PictureOptions& options) {
-  for (int i = 0; i + 1 < argc; i += 2) {
-    std::string_view name = argv[i];
+  for (int i = 0; i < argc;) {
+    std::string_view name = argv[i++];
+    if (name == "--rooms") {
+      options.rooms = true;
+      continue;
+    }
+    if (i >= argc) return false;
+    const char* text = argv[i++];
+    if (name == "--gap") {
+      options.gap = text;
+      continue;
+    }
     char* end = nullptr;
-    long value = std::strtol(argv[i + 1], &end, name == "--colour" ? 16 : 10);
+    long value = std::strtol(text, &end, name == "--colour" ? 16 : 10);
     if (*end != '\0') return false;
     if (name == "--colour") {
       options.colour = static_cast<unsigned>(value) & 0xFFFFFF;
@@ -73,14 +84,16 @@ bool ParsePictureOptions(int argc, char** argv, PictureOptions& options) {
       return false;
     }
   }
-  return argc % 2 == 0;
+  return true;
 }
 
 bool GeneratePictureFile(const DrawingStore& store, int width, int height, const char* path,
                          const PictureOptions& options) {
   HeadlessScene scene(store, width, height, options.background);
   RegionTracer tracer(store, scene.att);
-  PictureGenerator generator(scene.att, scene.navigator.view(), tracer, scene.renderer);
+  CgalRoomFinder rooms;
+  PictureGenerator generator(scene.att, scene.navigator.view(), tracer, scene.renderer,
+                             SystemFileOps(), StandardDepthConverter(), &rooms);
   PictureControls controls;
   controls.edit1 = path;
   controls.edit2 = std::to_string(options.opacity);
@@ -89,6 +102,8 @@ bool GeneratePictureFile(const DrawingStore& store, int width, int height, const
   controls.fillColour = MakeColour(static_cast<int>(rgb >> 16), static_cast<int>(rgb >> 8 & 0xFF),
                                    static_cast<int>(rgb & 0xFF));
   controls.depthIndex = options.depth;
+  controls.methodIndex = options.rooms ? 1 : 0;
+  controls.edit4 = options.gap;
   std::string drawingFolder = Cp932ToUnicode(store.settings.drawingFileName).toStdString();
   GenerationResult result = generator.generatePicture(controls, drawingFolder, scene.canvas,
                                                       std::filesystem::path(path), "");

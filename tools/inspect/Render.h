@@ -1,6 +1,8 @@
 // Headless drawing of a store, for zf61-inspect --render.
 #pragma once
 
+#include <string>
+
 #include "model/DrawingStore.h"
 
 namespace zf61 {
@@ -11,9 +13,12 @@ struct PictureOptions {
   int divisions = 24;
   int depth = 4;
   int background = 0;
+  bool rooms = false;
+  std::string gap = "0";  // as typed, like the window's field
 };
 
-// Reads "--colour RRGGBB --opacity N ..." pairs; false for anything else.
+// Reads "--colour RRGGBB --opacity N ..." pairs and the "--rooms" switch; false for anything
+// else.
 bool ParsePictureOptions(int argc, char** argv, PictureOptions& options);
 
 // Runs picture generation on a fitted width x height canvas and writes the BMP to `path`.

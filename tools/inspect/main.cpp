@@ -2,9 +2,12 @@
 //   zf61-inspect FILE                      the drawing store as JSON
 //   zf61-inspect FILE --extents            the drawing extents as JSON
 //   zf61-inspect FILE --render W H OUT.png the drawing fitted to a W x H canvas, as PNG
-//   zf61-inspect FILE --regions N          the enclosed regions for N chords per arc, as JSON
+//   zf61-inspect FILE --regions N [--rooms] [--gap G]
+//                                          the enclosed regions for N chords per arc, as JSON
+//                                          (--rooms: the rings of the rooms, ends within G joined)
+//   zf61-inspect FILE --open-ends [--gap G] the ends the rooms find meeting nothing, as JSON
 //   zf61-inspect FILE --picture W H OUT.bmp [--colour RRGGBB] [--opacity N] [--divisions N]
-//                [--depth 0..4] [--background 0|1]
+//                [--depth 0..4] [--background 0|1] [--rooms] [--gap G]
 //                                          the picture "作図実行" makes, on a fitted W x H area
 #include <algorithm>
 #include <cstdio>
@@ -14,8 +17,8 @@
 #include <string_view>
 
 #include "exchange/ExchangeReader.h"
-#include "fill/RegionTracer.h"
 #include "inspect/JsonWriter.h"
+#include "inspect/Regions.h"
 #include "inspect/Render.h"
 #include "inspect/StoreJson.h"
 #include "view/DrawingExtents.h"
@@ -27,9 +30,11 @@ constexpr int kExitUsage = 64;
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: zf61-inspect FILE [--extents | --render W H OUT.png | --regions N |\n"
+               "usage: zf61-inspect FILE [--extents | --render W H OUT.png |\n"
+               "       --regions N [--rooms] [--gap G] | --open-ends [--gap G] |\n"
                "       --picture W H OUT.bmp [--colour RRGGBB] [--opacity N] [--divisions N]\n"
-               "                             [--depth 0..4] [--background 0|1]]\n");
+               "                             [--depth 0..4] [--background 0|1] [--rooms]\n"
+               "                             [--gap G]]\n");
   return kExitUsage;
 }
 
@@ -52,24 +57,23 @@ int PrintExtents(const zf61::DrawingStore& store) {
   return 0;
 }
 
-int PrintRegions(const zf61::DrawingStore& store, int divisions) {
-  zf61::TgraAttribute att;
-  zf61::RegionTracer tracer(store, att);
-  tracer.setArcDivisionCount(divisions);
-  tracer.traceRegions();
+// `--regions N [--rooms] [--gap G]` and `--open-ends [--gap G]`; -1 when the arguments are not
+// those.
+int PrintRegions(const zf61::DrawingStore& store, std::string_view mode, int argc, char** argv) {
+  zf61::RegionQuery query;
   zf61::JsonWriter json;
-  json.beginArray();
-  for (const zf61::ClosedRegion& region : tracer.tracedRegions()) {
-    json.beginArray();
-    for (const zf61::PointD& p : region.points) {
-      json.beginArray();
-      json.value(p.x);
-      json.value(p.y);
-      json.endArray();
-    }
-    json.endArray();
+  if (mode == "--open-ends") {
+    query.method = zf61::FillMethod::Rooms;
+    if (!zf61::ParseRegionOptions(argc, argv, query) || query.method != zf61::FillMethod::Rooms)
+      return -1;
+    zf61::WriteOpenEndsJson(store, query, json);
+  } else {
+    char* end = nullptr;
+    long n = argc >= 1 ? std::strtol(argv[0], &end, 10) : 0;
+    if (argc < 1 || *end != '\0' || !zf61::ParseRegionOptions(argc - 1, argv + 1, query)) return -1;
+    query.divisions = static_cast<int>(std::clamp(n, -1000000L, 1000000L));
+    zf61::WriteRegionsJson(store, query, json);
   }
-  json.endArray();
   Print(json);
   return 0;
 }
@@ -101,11 +105,9 @@ int main(int argc, char** argv) {
   }
   if (mode == "--extents" && argc == 3) return PrintExtents(store);
   int width = 0, height = 0;
-  if (mode == "--regions" && argc == 4) {
-    char* end = nullptr;
-    long n = std::strtol(argv[3], &end, 10);
-    if (*end == '\0')
-      return PrintRegions(store, static_cast<int>(std::clamp(n, -1000000L, 1000000L)));
+  if (mode == "--regions" || mode == "--open-ends") {
+    int printed = PrintRegions(store, mode, argc - 3, argv + 3);
+    return printed < 0 ? Usage() : printed;
   }
   if (mode == "--render" && argc == 6 && ParseSize(argv[3], width) && ParseSize(argv[4], height)) {
     if (zf61::RenderToPng(store, width, height, argv[5])) return 0;
