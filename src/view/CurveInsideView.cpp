@@ -1,6 +1,7 @@
 // Chords of curves that need no clipping.
 #include "view/CurveInsideView.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "view/Clipping.h"
@@ -15,16 +16,18 @@ constexpr double kBoxSlack = 1e-12;
 
 struct CurveBox {
   double left, bottom, right, top;
+  double margin;  // rounding allowance and zigzag offset, for boxes about single chords
 };
 
 // A box that holds every chord point of the curve and every point a walk along the chords
 // reaches, zigzag vertices (`sideways` off the chords) included.
 CurveBox BoxOf(const EllipseFrame& frame, double sideways) {
-  double rx = frame.reachX() + std::fabs(sideways);
-  double ry = frame.reachY() + std::fabs(sideways);
+  double rx = frame.reachX(), ry = frame.reachY();
   double slack = (std::fabs(frame.centreX()) + std::fabs(frame.centreY()) + rx + ry) * kBoxSlack;
-  rx += slack, ry += slack;
-  return {frame.centreX() - rx, frame.centreY() - ry, frame.centreX() + rx, frame.centreY() + ry};
+  double margin = slack + std::fabs(sideways);
+  rx += margin, ry += margin;
+  return {frame.centreX() - rx, frame.centreY() - ry, frame.centreX() + rx, frame.centreY() + ry,
+          margin};
 }
 
 // Out-codes only grow or shrink with the coordinates, so when two opposite corners are inside
@@ -37,33 +40,59 @@ bool InsideView(const ViewRect& view, const CurveBox& box) {
   return OutCode(view, box.left, box.bottom) == 0 && OutCode(view, box.right, box.top) == 0;
 }
 
-void EmitSolidChords(DrawContext& ctx, const EllipseFrame& frame, const CurveAngles& angles) {
-  PointD first = frame.at(angles.cosines[0], angles.sines[0]);
-  PixelPoint previous = ctx.view.DrawingToWindow(first.x, first.y);
-  for (int i = 1; i < kCurvePoints; ++i) {
+// Pixel rounding keeps the order of the coordinates, so when opposite corners of a box fall on
+// one pixel every point of the box does.
+bool OnePixel(const ViewWindow& view, double left, double bottom, double right, double top,
+              PixelPoint& pixel) {
+  pixel = view.DrawingToWindow(left, bottom);
+  return view.DrawingToWindow(right, top) == pixel;
+}
+
+// RoundPixelCoordinate for a coordinate inside the view, which is positive and far within the
+// limit: the same truncation and fraction, without the checks.
+int32_t RoundInsideView(double pixels) {
+  int32_t whole = static_cast<int32_t>(pixels);
+  return whole + (pixels - static_cast<double>(whole) >= 0.5 ? 1 : 0);
+}
+
+// The chords' ends in pixels, as DrawingToWindow gives them, worked out together.
+void ChordEndPixels(const ViewWindow& view, const EllipseFrame& frame, const CurveAngles& angles,
+                    PixelPoint (&pixels)[kCurvePoints]) {
+  double px[kCurvePoints], py[kCurvePoints];
+  for (int i = 0; i < kCurvePoints; ++i) {
     PointD p = frame.at(angles.cosines[i], angles.sines[i]);
-    PixelPoint next = ctx.view.DrawingToWindow(p.x, p.y);
-    EmitSegment(ctx, previous, next);
-    previous = next;
+    px[i] = (p.x - view.Left) * view.Scale;
+    py[i] = (p.y - view.Bottom) * view.Scale;
+  }
+  for (int i = 0; i < kCurvePoints; ++i) {
+    pixels[i] = {RoundInsideView(px[i]), view.PixelHeight - RoundInsideView(py[i])};
   }
 }
 
-// Walks the pattern along every chord; true when anything would be drawn.
-bool WalkChords(DrawContext& ctx, const Pattern& pattern, int layerIndex, int lineType,
-                const EllipseFrame& frame, const CurveAngles& angles, bool draw) {
-  bool drawn = false;
-  PointD previous = frame.at(angles.cosines[0], angles.sines[0]);
+void EmitSolidChords(DrawContext& ctx, const EllipseFrame& frame, const CurveAngles& angles) {
+  PixelPoint pixels[kCurvePoints];
+  ChordEndPixels(ctx.view, frame, angles, pixels);
+  for (int i = 1; i < kCurvePoints; ++i) EmitSegment(ctx, pixels[i - 1], pixels[i]);
+}
+
+// Walks the pattern along every chord. A chord whose box (with the margin) lies on one pixel
+// can only draw that pixel, so it is walked without working out where its dashes lie.
+void WalkChords(DrawContext& ctx, const Pattern& pattern, int layerIndex, int lineType,
+                const EllipseFrame& frame, const CurveAngles& angles, double margin) {
+  PointD a = frame.at(angles.cosines[0], angles.sines[0]);
   for (int i = 1; i < kCurvePoints; ++i) {
-    PointD next = frame.at(angles.cosines[i], angles.sines[i]);
-    if (draw) {
-      StrokeVisiblePart(ctx, pattern, layerIndex, lineType, previous.x, previous.y, next.x, next.y);
+    PointD b = frame.at(angles.cosines[i], angles.sines[i]);
+    PixelPoint pixel;
+    if (OnePixel(ctx.view, std::min(a.x, b.x) - margin, std::min(a.y, b.y) - margin,
+                 std::max(a.x, b.x) + margin, std::max(a.y, b.y) + margin, pixel)) {
+      if (WalkVisiblePart(ctx, pattern, layerIndex, lineType, a.x, a.y, b.x, b.y)) {
+        EmitSegment(ctx, pixel, pixel);
+      }
     } else {
-      drawn |= WalkVisiblePart(ctx, pattern, layerIndex, lineType, previous.x, previous.y, next.x,
-                               next.y);
+      StrokeVisiblePart(ctx, pattern, layerIndex, lineType, a.x, a.y, b.x, b.y);
     }
-    previous = next;
+    a = b;
   }
-  return drawn;
 }
 
 }  // namespace
@@ -72,23 +101,13 @@ bool DrawCurveInsideView(DrawContext& ctx, const Pattern* pattern, int layerInde
                          const EllipseFrame& frame, const CurveAngles& angles) {
   CurveBox box = BoxOf(frame, pattern ? pattern->amplitude : 0.0);
   if (!InsideView(ctx.view, box)) return false;
-  // Pixel rounding keeps the order of the coordinates, so corners on one pixel put every point
-  // of the box on it.
-  PixelPoint low = ctx.view.DrawingToWindow(box.left, box.bottom);
-  PixelPoint high = ctx.view.DrawingToWindow(box.right, box.top);
-  bool onePixel = low == high;
-  if (!pattern) {
-    if (onePixel) {
-      EmitSegment(ctx, low, low);
-    } else {
-      EmitSolidChords(ctx, frame, angles);
-    }
-  } else if (onePixel) {
-    if (WalkChords(ctx, *pattern, layerIndex, lineType, frame, angles, false)) {
-      EmitSegment(ctx, low, low);
-    }
+  PixelPoint pixel;
+  if (pattern) {
+    WalkChords(ctx, *pattern, layerIndex, lineType, frame, angles, box.margin);
+  } else if (OnePixel(ctx.view, box.left, box.bottom, box.right, box.top, pixel)) {
+    EmitSegment(ctx, pixel, pixel);
   } else {
-    WalkChords(ctx, *pattern, layerIndex, lineType, frame, angles, true);
+    EmitSolidChords(ctx, frame, angles);
   }
   return true;
 }
