@@ -2,6 +2,7 @@
 #include "DrawingWorkload.h"
 
 #include <cmath>
+#include <iterator>
 #include <random>
 
 namespace zf61::bench {
@@ -45,6 +46,29 @@ void FillFloorPlan(DrawingStore& store, size_t lineCount, unsigned seed) {
       q.x1 = x + 100, q.y1 = y + 100, q.x2 = x + 900, q.y2 = y + 100;
       q.x3 = x + 900, q.y3 = y + 700, q.x4 = x + 100, q.y4 = y + 700;
     }
+  }
+}
+
+void FillHeavyDrawing(DrawingStore& store, size_t circleCount, size_t lineCount, unsigned seed) {
+  constexpr double kSheetWidth = 841.0, kSheetHeight = 594.0;
+  constexpr int kDashedTypes[] = {2, 3, 4, 5, 6, 7, 8, 9, 13, 14, 15};
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<double> x(0.0, kSheetWidth), y(0.0, kSheetHeight);
+  std::uniform_real_distribution<double> logRadius(std::log(0.2), std::log(20.0));
+  std::uniform_real_distribution<double> length(5.0, 120.0), angle(0.0, 6.283185307179586);
+  for (size_t i = 0; i < circleCount; ++i) {
+    store.current.colour = 1 + static_cast<int>(i % 8);
+    store.current.lineType = 1;
+    CircleFigure& c = store.appendCircle();
+    c.centreX = x(random), c.centreY = y(random), c.radius = std::exp(logRadius(random));
+  }
+  for (size_t i = 0; i < lineCount; ++i) {
+    store.current.colour = 1 + static_cast<int>(i % 8);
+    store.current.lineType = kDashedTypes[i % std::size(kDashedTypes)];
+    LineFigure& l = store.appendLine();
+    double a = angle(random), d = length(random);
+    l.x1 = x(random), l.y1 = y(random);
+    l.x2 = l.x1 + d * std::cos(a), l.y2 = l.y1 + d * std::sin(a);
   }
 }
 

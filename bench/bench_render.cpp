@@ -1,11 +1,16 @@
-// DrawAll at 1920 x 1080 for drawings of 10^3 to 10^5 lines, fitted, and zoomed so that three
-// quarters of the drawing lie off-screen.
+// DrawAll at 1920 x 1080 against QPainter drawing the same lines, circles and arcs directly, in
+// one run: floor plans of 10^4 to 10^6 lines, fitted and zoomed so that three quarters of the
+// drawing lie off-screen, and a heavy drawing of 200,000 circles and 100,000 dashed lines,
+// fitted and one and two wheel notches in. Reports both times and qpainter_over_drawall, the
+// factor by which DrawAll is faster.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <map>
 #include <memory>
 
 #include "DrawingWorkload.h"
+#include "QPainterDrawing.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "view/CanvasPrimitives.h"
@@ -16,8 +21,11 @@ namespace {
 
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
+constexpr double kWheelStep = 1.5;
+constexpr size_t kHeavyCircles = 200000;
+constexpr size_t kHeavyLines = 100000;
 
-const zf61::DrawingStore& Drawing(size_t lines) {
+const zf61::DrawingStore& FloorPlan(size_t lines) {
   static std::map<size_t, std::unique_ptr<zf61::DrawingStore>> drawings;
   auto& slot = drawings[lines];
   if (!slot) {
@@ -27,8 +35,23 @@ const zf61::DrawingStore& Drawing(size_t lines) {
   return *slot;
 }
 
-void RenderBenchmark(benchmark::State& state, bool zoomed) {
-  const zf61::DrawingStore& store = Drawing(static_cast<size_t>(state.range(0)));
+const zf61::DrawingStore& HeavyDrawing() {
+  static zf61::DrawingStore store = [] {
+    zf61::DrawingStore s;
+    zf61::bench::FillHeavyDrawing(s, kHeavyCircles, kHeavyLines);
+    return s;
+  }();
+  return store;
+}
+
+double MillisecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
+
+// Times both drawings of the store in every iteration; the iteration's time is DrawAll's.
+void DrawBothWays(benchmark::State& state, const zf61::DrawingStore& store,
+                  void (*place)(zf61::ViewNavigator&)) {
   zf61::TgraAttribute att;
   zf61::QtCanvas canvas(kWidth, kHeight);
   zf61::ViewNavigator nav(
@@ -38,32 +61,77 @@ void RenderBenchmark(benchmark::State& state, bool zoomed) {
       },
       nullptr);
   nav.FitWithoutRedraw();
-  // Twice the scale about the lower-left quarter's centre: a quarter of the drawing is shown.
-  if (zoomed) nav.ZoomAt(kWidth / 4.0, kHeight * 3 / 4.0, 2.0);
+  place(nav);
   zf61::DrawContext ctx(canvas, nav.view(), att);
   zf61::QtPictureSource pictures;
   zf61::NoEscKey esc;
   zf61::EntityRenderer renderer(store, pictures, esc);
+  QImage plain(kWidth, kHeight, QImage::Format_RGB32);
+  QPainter painter(&plain);
+  double oursMs = 0.0, qpainterMs = 0.0;
   for (auto _ : state) {
+    auto start = std::chrono::steady_clock::now();
     zf61::ClearCanvas(canvas, att, kWidth, kHeight);
     renderer.DrawAll(ctx);
+    double ours = MillisecondsSince(start);
+    start = std::chrono::steady_clock::now();
+    painter.fillRect(0, 0, kWidth, kHeight, Qt::white);
+    zf61::bench::DrawWithQPainter(painter, store, nav.view(), att);
+    qpainterMs += MillisecondsSince(start);
+    oursMs += ours;
+    state.SetIterationTime(ours / 1000.0);
   }
-  double figures = static_cast<double>(store.figureCount());
-  state.counters["figures"] = figures;
-  state.counters["us_per_1000_figures"] =
-      benchmark::Counter(figures / 1000.0, benchmark::Counter::kIsIterationInvariantRate |
-                                               benchmark::Counter::kInvert);
+  double n = static_cast<double>(state.iterations());
+  state.counters["figures"] = static_cast<double>(store.figureCount());
+  state.counters["drawall_ms"] = oursMs / n;
+  state.counters["qpainter_ms"] = qpainterMs / n;
+  state.counters["qpainter_over_drawall"] = qpainterMs / oursMs;
 }
 
-void BM_DrawAllFitted(benchmark::State& state) {
-  RenderBenchmark(state, false);
+void Fitted(zf61::ViewNavigator&) {}
+// Twice the scale about the lower-left quarter's centre: a quarter of the drawing is shown.
+void Zoomed(zf61::ViewNavigator& nav) {
+  nav.ZoomAt(kWidth / 4.0, kHeight * 3 / 4.0, 2.0);
 }
-void BM_DrawAllZoomed(benchmark::State& state) {
-  RenderBenchmark(state, true);
+void OneNotchIn(zf61::ViewNavigator& nav) {
+  nav.ZoomAt(kWidth / 3.0, kHeight / 3.0, kWheelStep);
+}
+void TwoNotchesIn(zf61::ViewNavigator& nav) {
+  OneNotchIn(nav);
+  OneNotchIn(nav);
 }
 
-BENCHMARK(BM_DrawAllFitted)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DrawAllZoomed)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+void BM_FloorPlanFitted(benchmark::State& state) {
+  DrawBothWays(state, FloorPlan(static_cast<size_t>(state.range(0))), Fitted);
+}
+void BM_FloorPlanZoomed(benchmark::State& state) {
+  DrawBothWays(state, FloorPlan(static_cast<size_t>(state.range(0))), Zoomed);
+}
+void BM_HeavyFitted(benchmark::State& state) {
+  DrawBothWays(state, HeavyDrawing(), Fitted);
+}
+void BM_HeavyOneNotchIn(benchmark::State& state) {
+  DrawBothWays(state, HeavyDrawing(), OneNotchIn);
+}
+void BM_HeavyTwoNotchesIn(benchmark::State& state) {
+  DrawBothWays(state, HeavyDrawing(), TwoNotchesIn);
+}
+
+BENCHMARK(BM_FloorPlanFitted)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloorPlanZoomed)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeavyFitted)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeavyOneNotchIn)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeavyTwoNotchesIn)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

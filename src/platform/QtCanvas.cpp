@@ -51,11 +51,16 @@ void QtCanvas::beginPainter() {
   painter_ = std::make_unique<QPainter>(&image_);
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter_->setBrush(Qt::NoBrush);
-  applyPen();
+  bits_ = image_.bits();
+  stride_ = image_.bytesPerLine();
+  width_ = image_.width();
+  height_ = image_.height();
+  painterStale_ = true;
 }
 
-void QtCanvas::applyPen() {
+QPainter& QtCanvas::painter() {
+  if (!painterStale_) return *painter_;
+  painterStale_ = false;
   QPen pen(ToQColor(penColour_));
   // One-pixel lines leave out their last pixel as GDI's do; wider pens are round like GDI's.
   if (penWidth_ <= 1) {
@@ -69,25 +74,32 @@ void QtCanvas::applyPen() {
   painter_->setPen(pen);
   painter_->setCompositionMode(penMode_ == PenMode::Xor ? QPainter::RasterOp_SourceXorDestination
                                                         : QPainter::CompositionMode_SourceOver);
-}
-
-void QtCanvas::setPen(Colour colour, int32_t width) {
-  penColour_ = colour;
-  penWidth_ = width;
-  applyPen();
-}
-
-void QtCanvas::setPenMode(PenMode mode) {
-  penMode_ = mode;
-  applyPen();
-}
-
-void QtCanvas::setBrush(Colour colour, BrushStyle style) {
-  if (style == BrushStyle::Solid) {
-    painter_->setBrush(ToQColor(colour));
+  if (brushStyle_ == BrushStyle::Solid) {
+    painter_->setBrush(ToQColor(brushColour_));
   } else {
     painter_->setBrush(Qt::NoBrush);
   }
+  return *painter_;
+}
+
+void QtCanvas::setPen(Colour colour, int32_t width) {
+  if (colour == penColour_ && width == penWidth_) return;
+  penColour_ = colour;
+  penWidth_ = width;
+  painterStale_ = true;
+}
+
+void QtCanvas::setPenMode(PenMode mode) {
+  if (mode == penMode_) return;
+  penMode_ = mode;
+  painterStale_ = true;
+}
+
+void QtCanvas::setBrush(Colour colour, BrushStyle style) {
+  if (style == brushStyle_ && (style == BrushStyle::Clear || colour == brushColour_)) return;
+  brushColour_ = colour;
+  brushStyle_ = style;
+  painterStale_ = true;
 }
 
 void QtCanvas::moveTo(int32_t x, int32_t y) {
@@ -101,19 +113,31 @@ bool QtCanvas::nearCanvas(int32_t x, int32_t y) const {
 }
 
 void QtCanvas::thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-  // Bresenham's walk from the first point up to, not including, the last, written straight
-  // into the image (the painter draws into the same memory, so the order of drawing holds).
+  // Bresenham's walk from the first point up to, not including, the last.
   const uint32_t colour = ToRgb32(penColour_);
-  const int32_t w = image_.width(), h = image_.height();
-  uchar* bits = image_.bits();
-  const qsizetype stride = image_.bytesPerLine();
   int32_t dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
   int32_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   int32_t err = dx + dy;
   while (x0 != x1 || y0 != y1) {
-    if (x0 >= 0 && y0 >= 0 && x0 < w && y0 < h) {
-      reinterpret_cast<uint32_t*>(bits + y0 * stride)[x0] = colour;
-    }
+    if (x0 >= 0 && y0 >= 0 && x0 < width_ && y0 < height_) row(y0)[x0] = colour;
+    int32_t e2 = 2 * err;
+    if (e2 >= dy) err += dy, x0 += sx;
+    if (e2 <= dx) err += dx, y0 += sy;
+  }
+}
+
+void QtCanvas::thinSegment(PixelPoint a, PixelPoint b, uint32_t colour) {
+  // The walk of thinLine with its end pixel, which the line primitive sets afterwards. A walk
+  // between two pixels on the canvas stays in their bounding box, so it needs no checks.
+  int32_t x0 = a.x, y0 = a.y;
+  const int32_t x1 = b.x, y1 = b.y;
+  const int32_t dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+  const int32_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+  int32_t err = dx + dy;
+  const bool checked = !onCanvas(a) || !onCanvas(b);
+  for (;;) {
+    if (!checked || (x0 >= 0 && y0 >= 0 && x0 < width_ && y0 < height_)) row(y0)[x0] = colour;
+    if (x0 == x1 && y0 == y1) break;
     int32_t e2 = 2 * err;
     if (e2 >= dy) err += dy, x0 += sx;
     if (e2 <= dx) err += dx, y0 += sy;
@@ -122,11 +146,10 @@ void QtCanvas::thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
 
 void QtCanvas::lineTo(int32_t x, int32_t y) {
   if (x != currentX_ || y != currentY_) {
-    bool thin = penWidth_ <= 1 && penMode_ == PenMode::Copy;
-    if (thin && nearCanvas(currentX_, currentY_) && nearCanvas(x, y)) {
+    if (thinPen() && nearCanvas(currentX_, currentY_) && nearCanvas(x, y)) {
       thinLine(currentX_, currentY_, x, y);
     } else {
-      painter_->drawLine(QLineF(currentX_, currentY_, x, y));
+      painter().drawLine(QLineF(currentX_, currentY_, x, y));
     }
   }
   currentX_ = x;
@@ -134,11 +157,27 @@ void QtCanvas::lineTo(int32_t x, int32_t y) {
 }
 
 void QtCanvas::setPixel(int32_t x, int32_t y, Colour colour) {
-  if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-  // The painter draws straight into the image's memory, so the pixel can be written there.
-  auto* row = reinterpret_cast<uint32_t*>(image_.bits() +
-                                          static_cast<qsizetype>(y) * image_.bytesPerLine());
-  row[x] = ToRgb32(colour);
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  row(y)[x] = ToRgb32(colour);
+}
+
+void QtCanvas::segments(const std::vector<PixelPoint>& ends) {
+  if (!thinPen()) {
+    Canvas::segments(ends);
+    return;
+  }
+  const uint32_t colour = ToRgb32(penColour_);
+  for (size_t i = 1; i < ends.size(); i += 2) {
+    PixelPoint a = ends[i - 1], b = ends[i];
+    if (nearCanvas(a.x, a.y) && nearCanvas(b.x, b.y)) {
+      thinSegment(a, b, colour);
+    } else {
+      moveTo(a.x, a.y);
+      lineTo(b.x, b.y);
+      setPixel(b.x, b.y, penColour_);
+    }
+  }
+  if (ends.size() >= 2) moveTo(ends[ends.size() - 1].x, ends[ends.size() - 1].y);
 }
 
 void QtCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -146,7 +185,7 @@ void QtCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   int32_t top = std::min(y1, y2), bottom = std::max(y1, y2);
   // GDI's Rectangle leaves out the right and bottom edges: a one-pixel outline of the pixels
   // left..right-1 and top..bottom-1.
-  painter_->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+  painter().drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
 }
 
 void QtCanvas::polyline(const std::vector<PixelPoint>& points) {
@@ -154,7 +193,7 @@ void QtCanvas::polyline(const std::vector<PixelPoint>& points) {
   QPolygon polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
   for (const PixelPoint& p : points) polygon.append(QPoint(p.x, p.y));
-  painter_->drawPolyline(polygon);
+  painter().drawPolyline(polygon);
 }
 
 void QtCanvas::polygon(const std::vector<PixelPoint>& points) {
@@ -164,7 +203,7 @@ void QtCanvas::polygon(const std::vector<PixelPoint>& points) {
   for (const PixelPoint& p : points) outline.push_back({double(p.x), double(p.y)});
   std::vector<QPointF> corners = ClipToGuard(outline, image_);
   if (corners.size() < 3) return;
-  painter_->drawPolygon(corners.data(), static_cast<int>(corners.size()), Qt::OddEvenFill);
+  painter().drawPolygon(corners.data(), static_cast<int>(corners.size()), Qt::OddEvenFill);
 }
 
 void QtCanvas::fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures, uint32_t argb) {

@@ -37,6 +37,7 @@ class QtCanvas final : public Canvas {
   void moveTo(int32_t x, int32_t y) override;
   void lineTo(int32_t x, int32_t y) override;
   void setPixel(int32_t x, int32_t y, Colour colour) override;
+  void segments(const std::vector<PixelPoint>& ends) override;
   void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
   void polyline(const std::vector<PixelPoint>& points) override;
   void polygon(const std::vector<PixelPoint>& points) override;
@@ -55,16 +56,33 @@ class QtCanvas final : public Canvas {
   const QImage& image() const { return image_; }
 
  private:
-  void applyPen();
+  // The painter, with the pen and brush last set; they are handed to it only when it draws,
+  // since most figures are one-pixel lines that the canvas writes itself.
+  QPainter& painter();
   bool nearCanvas(int32_t x, int32_t y) const;
+  bool onCanvas(PixelPoint p) const {
+    return p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
+  }
+  bool thinPen() const { return penWidth_ <= 1 && penMode_ == PenMode::Copy; }
+  uint32_t* row(int32_t y) const { return reinterpret_cast<uint32_t*>(bits_ + y * stride_); }
   void thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+  void thinSegment(PixelPoint a, PixelPoint b, uint32_t colour);
   void beginPainter();
 
   QImage image_;
   std::unique_ptr<QPainter> painter_;
+  // The image's pixels, written straight where the canvas draws itself (the painter draws into
+  // the same memory, so the order of drawing holds).
+  uchar* bits_ = nullptr;
+  qsizetype stride_ = 0;
+  int32_t width_ = 0;
+  int32_t height_ = 0;
   Colour penColour_ = 0;
   int32_t penWidth_ = 1;
   PenMode penMode_ = PenMode::Copy;
+  Colour brushColour_ = 0;
+  BrushStyle brushStyle_ = BrushStyle::Clear;
+  bool painterStale_ = true;
   int32_t currentX_ = 0;
   int32_t currentY_ = 0;
 };

@@ -61,6 +61,16 @@ class Canvas {
   virtual void lineTo(int32_t x, int32_t y) = 0;
   // A plain set, whatever the pen mode.
   virtual void setPixel(int32_t x, int32_t y, Colour colour) = 0;
+  // For each pair of points in turn, the line primitive: move to the first, line to the second,
+  // then set the second pixel in the pen colour. A platform may draw the pairs in one go as long
+  // as the pixels are those of the calls one by one.
+  virtual void segments(const std::vector<PixelPoint>& ends) {
+    for (size_t i = 1; i < ends.size(); i += 2) {
+      moveTo(ends[i - 1].x, ends[i - 1].y);
+      lineTo(ends[i].x, ends[i].y);
+      setPixel(ends[i].x, ends[i].y, penColour());
+    }
+  }
   // Outline with the pen, inside with the brush, right and bottom edges exclusive.
   virtual void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
   virtual void polyline(const std::vector<PixelPoint>& points) = 0;

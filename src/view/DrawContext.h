@@ -32,6 +32,11 @@ struct DrawContext {
   StrokeState stroke;
   std::vector<PointD> points;  // the point list, in drawing units
   CurveAngleCache curveAngles;
+  // Pairs of line ends gathered while one figure is stroked, handed to the canvas at once.
+  std::vector<PixelPoint> segmentEnds;
+  // Every chord and dash issued one by one through the line primitive, without the shortcuts
+  // for curves inside the view; the shortcuts give the same pixels, which tests compare.
+  bool plainDrawing = false;
 };
 
 inline void ResetStrokeState(DrawContext& ctx) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>
@@ -48,6 +49,19 @@ class EllipseFrame {
     double x = 0.0 + cosTilt_ * (u - 0.0) - sinTilt_ * (v - 0.0);
     double y = 0.0 + sinTilt_ * (u - 0.0) + cosTilt_ * (v - 0.0);
     return {x + cx_, y + cy_};
+  }
+
+  double centreX() const { return cx_; }
+  double centreY() const { return cy_; }
+  // Half the width and half the height of the box about the centre that holds the points of
+  // at(), up to the rounding of a few operations.
+  double reachX() const {
+    return std::fabs(cosTilt_) * std::fabs(radius_) +
+           std::fabs(sinTilt_) * std::fabs(radius_ * flatness_);
+  }
+  double reachY() const {
+    return std::fabs(sinTilt_) * std::fabs(radius_) +
+           std::fabs(cosTilt_) * std::fabs(radius_ * flatness_);
   }
 
  private:

@@ -3,15 +3,12 @@
 #pragma once
 
 #include "view/DrawContext.h"
+#include "view/PatternWalk.h"
 
 namespace zf61 {
 
 // Curves are always drawn as this many chords.
 inline constexpr int kCurveChords = 72;
-// A pattern no longer than this many pixels is drawn as a solid line.
-inline constexpr double kSolidPatternPixels = 2.0;
-// End points within this of the last stroked end continue its pattern.
-inline constexpr double kPatternContinuity = 1e-10;
 
 void DrawClippedLine(DrawContext& ctx, double x1, double y1, double x2, double y2);
 void DrawClippedRect(DrawContext& ctx, double x1, double y1, double x2, double y2);

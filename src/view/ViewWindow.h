@@ -2,6 +2,8 @@
 // conversions between drawing units (y up) and paint-box pixels (origin top-left, y down).
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "model/Geometry.h"
@@ -11,11 +13,25 @@ namespace zf61 {
 struct PixelPoint {
   int32_t x = 0;
   int32_t y = 0;
+  bool operator==(const PixelPoint&) const = default;
 };
 
 // Pixel coordinates are kept within this range before rounding, so that a point far outside
 // the view at a high zoom never overflows 32 bits; everything visible lies well inside it.
 inline constexpr double kPixelCoordinateLimit = 1e9;
+
+// A pixel coordinate clamped to the limit above (NaN to 0), rounded halves away from zero as
+// RoundHalfAway does: truncation and the remaining fraction are both exact. Inline because every
+// chord end of every figure passes through it.
+inline int32_t RoundPixelCoordinate(double pixels) {
+  if (std::isnan(pixels)) return 0;
+  pixels = std::clamp(pixels, -kPixelCoordinateLimit, kPixelCoordinateLimit);
+  int64_t whole = static_cast<int64_t>(pixels);
+  double fraction = pixels - static_cast<double>(whole);
+  if (fraction >= 0.5) ++whole;
+  if (fraction <= -0.5) --whole;
+  return static_cast<int32_t>(whole);
+}
 
 struct ViewRect {
   double Left = 0.0;
@@ -34,7 +50,10 @@ struct ViewWindow : ViewRect {
 
   double PixelXF(double x) const { return (x - Left) * Scale; }
   double PixelYF(double y) const { return PixelHeight - (y - Bottom) * Scale; }
-  PixelPoint DrawingToWindow(double x, double y) const;
+  PixelPoint DrawingToWindow(double x, double y) const {
+    return {RoundPixelCoordinate((x - Left) * Scale),
+            PixelHeight - RoundPixelCoordinate((y - Bottom) * Scale)};
+  }
   PointD WindowToDrawing(double px, double py) const;
 };
 

@@ -1,0 +1,115 @@
+// Chords of curves that need no clipping.
+#include "view/CurveInsideView.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "view/Clipping.h"
+#include "view/SegmentBatch.h"
+
+namespace zf61 {
+namespace {
+
+// Relative allowance for the rounding of the chord points and of the pattern walk along them;
+// it is far above the few units in the last place either can be off by.
+constexpr double kBoxSlack = 1e-12;
+
+struct CurveBox {
+  double left, bottom, right, top;
+  double margin;  // rounding allowance and zigzag offset, for boxes about single chords
+};
+
+// A box that holds every chord point of the curve and every point a walk along the chords
+// reaches, zigzag vertices (`sideways` off the chords) included.
+CurveBox BoxOf(const EllipseFrame& frame, double sideways) {
+  double rx = frame.reachX(), ry = frame.reachY();
+  double slack = (std::fabs(frame.centreX()) + std::fabs(frame.centreY()) + rx + ry) * kBoxSlack;
+  double margin = slack + std::fabs(sideways);
+  rx += margin, ry += margin;
+  return {frame.centreX() - rx, frame.centreY() - ry, frame.centreX() + rx, frame.centreY() + ry,
+          margin};
+}
+
+// Out-codes only grow or shrink with the coordinates, so when two opposite corners are inside
+// every point between them is.
+bool InsideView(const ViewRect& view, const CurveBox& box) {
+  if (!std::isfinite(box.left) || !std::isfinite(box.right) || !std::isfinite(box.bottom) ||
+      !std::isfinite(box.top)) {
+    return false;
+  }
+  return OutCode(view, box.left, box.bottom) == 0 && OutCode(view, box.right, box.top) == 0;
+}
+
+// Pixel rounding keeps the order of the coordinates, so when opposite corners of a box fall on
+// one pixel every point of the box does.
+bool OnePixel(const ViewWindow& view, double left, double bottom, double right, double top,
+              PixelPoint& pixel) {
+  pixel = view.DrawingToWindow(left, bottom);
+  return view.DrawingToWindow(right, top) == pixel;
+}
+
+// RoundPixelCoordinate for a coordinate inside the view, which is positive and far within the
+// limit: the same truncation and fraction, without the checks.
+int32_t RoundInsideView(double pixels) {
+  int32_t whole = static_cast<int32_t>(pixels);
+  return whole + (pixels - static_cast<double>(whole) >= 0.5 ? 1 : 0);
+}
+
+// The chords' ends in pixels, as DrawingToWindow gives them, worked out together.
+void ChordEndPixels(const ViewWindow& view, const EllipseFrame& frame, const CurveAngles& angles,
+                    PixelPoint (&pixels)[kCurvePoints]) {
+  double px[kCurvePoints], py[kCurvePoints];
+  for (int i = 0; i < kCurvePoints; ++i) {
+    PointD p = frame.at(angles.cosines[i], angles.sines[i]);
+    px[i] = (p.x - view.Left) * view.Scale;
+    py[i] = (p.y - view.Bottom) * view.Scale;
+  }
+  for (int i = 0; i < kCurvePoints; ++i) {
+    pixels[i] = {RoundInsideView(px[i]), view.PixelHeight - RoundInsideView(py[i])};
+  }
+}
+
+void EmitSolidChords(DrawContext& ctx, const EllipseFrame& frame, const CurveAngles& angles) {
+  PixelPoint pixels[kCurvePoints];
+  ChordEndPixels(ctx.view, frame, angles, pixels);
+  for (int i = 1; i < kCurvePoints; ++i) EmitSegment(ctx, pixels[i - 1], pixels[i]);
+}
+
+// Walks the pattern along every chord. A chord whose box (with the margin) lies on one pixel
+// can only draw that pixel, so it is walked without working out where its dashes lie.
+void WalkChords(DrawContext& ctx, const Pattern& pattern, int layerIndex, int lineType,
+                const EllipseFrame& frame, const CurveAngles& angles, double margin) {
+  PointD a = frame.at(angles.cosines[0], angles.sines[0]);
+  for (int i = 1; i < kCurvePoints; ++i) {
+    PointD b = frame.at(angles.cosines[i], angles.sines[i]);
+    PixelPoint pixel;
+    if (OnePixel(ctx.view, std::min(a.x, b.x) - margin, std::min(a.y, b.y) - margin,
+                 std::max(a.x, b.x) + margin, std::max(a.y, b.y) + margin, pixel)) {
+      if (WalkVisiblePart(ctx, pattern, layerIndex, lineType, a.x, a.y, b.x, b.y)) {
+        EmitSegment(ctx, pixel, pixel);
+      }
+    } else {
+      StrokeVisiblePart(ctx, pattern, layerIndex, lineType, a.x, a.y, b.x, b.y);
+    }
+    a = b;
+  }
+}
+
+}  // namespace
+
+bool DrawCurveInsideView(DrawContext& ctx, const Pattern* pattern, int layerIndex, int lineType,
+                         const EllipseFrame& frame, const CurveAngles& angles) {
+  CurveBox box = BoxOf(frame, pattern ? pattern->amplitude : 0.0);
+  if (!InsideView(ctx.view, box)) return false;
+  PixelPoint pixel;
+  if (pattern) {
+    WalkChords(ctx, *pattern, layerIndex, lineType, frame, angles, box.margin);
+  } else if (OnePixel(ctx.view, box.left, box.bottom, box.right, box.top, pixel)) {
+    EmitSegment(ctx, pixel, pixel);
+  } else {
+    EmitSolidChords(ctx, frame, angles);
+  }
+  return true;
+}
+
+}  // namespace zf61

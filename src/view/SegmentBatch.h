@@ -1,0 +1,41 @@
+// The line pieces of one figure (chords, dashes, zigzag strokes) gathered as pixel pairs and
+// handed to the canvas in one call, in the order they were issued. In plain drawing every piece
+// goes straight to the line primitive instead.
+#pragma once
+
+#include "view/CanvasPrimitives.h"
+#include "view/Clipping.h"
+#include "view/DrawContext.h"
+
+namespace zf61 {
+
+// Pairs held at most before they are handed over, so that a huge figure needs no huge buffer.
+inline constexpr size_t kMaxBatchedEnds = 8192;
+
+inline void FlushSegments(DrawContext& ctx) {
+  if (ctx.segmentEnds.empty()) return;
+  ctx.canvas.segments(ctx.segmentEnds);
+  ctx.segmentEnds.clear();
+}
+
+inline void EmitSegment(DrawContext& ctx, PixelPoint a, PixelPoint b) {
+  if (ctx.plainDrawing) {
+    SegmentPx(ctx.canvas, a.x, a.y, b.x, b.y);
+    return;
+  }
+  std::vector<PixelPoint>& ends = ctx.segmentEnds;
+  // A piece of no length that starts where the piece before ended sets that end pixel again,
+  // whatever the pen: leaving it out changes nothing.
+  if (a == b && !ends.empty() && ends.back() == a) return;
+  if (ends.size() >= kMaxBatchedEnds) FlushSegments(ctx);
+  ends.push_back(a);
+  ends.push_back(b);
+}
+
+// The visible part of a segment in drawing units, as DrawClippedLine draws it.
+inline void EmitClippedLine(DrawContext& ctx, double x1, double y1, double x2, double y2) {
+  if (ClipSegment(ctx.view, x1, y1, x2, y2) == ClipResult::Invisible) return;
+  EmitSegment(ctx, ctx.view.DrawingToWindow(x1, y1), ctx.view.DrawingToWindow(x2, y2));
+}
+
+}  // namespace zf61

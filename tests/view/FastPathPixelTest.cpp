@@ -1,0 +1,148 @@
+// The shortcuts of the drawing (pieces handed to the canvas together, curves inside the view
+// turned to pixels without clipping, curves within one pixel drawn as that pixel, chords within
+// one pixel walked without placing their dashes) against drawing every chord and dash one by one
+// through the line primitive, on seeded random drawings, pixel for pixel.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "model/Numbers.h"
+#include "platform/QtCanvas.h"
+#include "platform/QtPictureSource.h"
+#include "support/RecordingCanvas.h"
+#include "view/CanvasPrimitives.h"
+#include "view/EntityRenderer.h"
+
+namespace zf61 {
+namespace {
+
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
+// Solid, dashed, random (zigzag) and unknown line types.
+constexpr int kLineTypes[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  11, 12,
+                              13, 14, 15, 16, 17, 18, 19, 32, 33, 0,  99};
+// Hundredths of a millimetre; 0 takes the pen's own width.
+constexpr int kLineWidths[] = {0, 0, 0, 0, 10, 50, 100, 300, 2000};
+
+class RandomDrawing {
+ public:
+  RandomDrawing(unsigned seed, double scale) : random_(seed), scale_(scale) {}
+
+  void fill(DrawingStore& store) {
+    for (int i = 0; i < 60; ++i) {
+      pickAttributes(store);
+      addLine(store, i % 4 == 0);
+    }
+    for (int i = 0; i < 60; ++i) {
+      pickAttributes(store);
+      addCircle(store);
+    }
+    for (int i = 0; i < 40; ++i) {
+      pickAttributes(store);
+      addArc(store);
+    }
+  }
+
+ private:
+  double uniform(double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(random_); }
+  int pick(int count) { return std::uniform_int_distribution<>(0, count - 1)(random_); }
+  // A coordinate over the view and as far again beyond each side.
+  double x() { return uniform(-1.0, 2.0) * kWidth / scale_; }
+  double y() { return uniform(-1.0, 2.0) * kHeight / scale_; }
+  // Half the time on a pixel edge or centre, where rounding is decided by the last bits.
+  double snapped(double v) {
+    if (pick(2)) return v;
+    return (std::round(v * scale_ * 2.0) / 2.0) / scale_;
+  }
+  // From a thousandth of a pixel to three times the view's width.
+  double radius() { return std::exp(uniform(std::log(1e-3), std::log(3.0 * kWidth))) / scale_; }
+
+  void pickAttributes(DrawingStore& store) {
+    store.current.colour = 1 + pick(9);
+    store.current.layer = pick(3);
+    store.current.lineType = kLineTypes[pick(std::size(kLineTypes))];
+    store.current.lineWidth = kLineWidths[pick(std::size(kLineWidths))];
+  }
+
+  void addLine(DrawingStore& store, bool continuesLast) {
+    double x1 = snapped(x()), y1 = snapped(y());
+    if (continuesLast && !store.lines.empty())
+      x1 = store.lines.back().x2, y1 = store.lines.back().y2;
+    // Mostly short lines, some across the whole view.
+    double length = pick(3) ? radius() : uniform(0.0, 3.0 * kWidth / scale_);
+    double a = uniform(0.0, kTwoPi);
+    LineFigure& l = store.appendLine();
+    l.x1 = x1, l.y1 = y1, l.x2 = x1 + length * std::cos(a), l.y2 = y1 + length * std::sin(a);
+  }
+
+  void addCircle(DrawingStore& store) {
+    CircleFigure& c = store.appendCircle();
+    c.centreX = snapped(x()), c.centreY = snapped(y()), c.radius = radius();
+  }
+
+  void addArc(DrawingStore& store) {
+    ArcFigure& a = store.appendArc();
+    a.centreX = snapped(x()), a.centreY = snapped(y()), a.radius = radius();
+    a.startAngle = uniform(-360.0, 360.0);
+    a.endAngle = pick(5) ? uniform(-360.0, 360.0) : a.startAngle;  // some whole ellipses
+    a.flatness = pick(2) ? 1.0 : uniform(-2.0, 2.0);
+    a.tiltAngle = pick(2) ? 0.0 : uniform(-180.0, 180.0);
+  }
+
+  std::mt19937 random_;
+  double scale_;
+};
+
+QImage Draw(const DrawingStore& store, const ViewWindow& view, bool plain) {
+  QtCanvas canvas(kWidth, kHeight);
+  TgraAttribute att;
+  DrawContext ctx(canvas, view, att);
+  ctx.plainDrawing = plain;
+  QtPictureSource pictures;
+  NoEscKey esc;
+  ClearCanvas(canvas, att, kWidth, kHeight);
+  EntityRenderer(store, pictures, esc).DrawAll(ctx);
+  return canvas.image().copy();
+}
+
+int DifferingPixels(const QImage& a, const QImage& b) {
+  int differing = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+  }
+  return differing;
+}
+
+TEST(FastPaths, RandomDrawingsGiveThePixelsOfChordByChordDrawing) {
+  std::mt19937 scales(7);
+  for (unsigned seed = 1; seed <= 150; ++seed) {
+    // From a tenth of a pixel per unit (everything tiny) to forty (everything huge).
+    double scale =
+        std::exp(std::uniform_real_distribution<>(std::log(0.1), std::log(40.0))(scales));
+    DrawingStore store;
+    RandomDrawing(seed, scale).fill(store);
+    ViewWindow view = test::MakeView(0.0, 0.0, scale, kWidth, kHeight);
+    QImage plain = Draw(store, view, true);
+    QImage fast = Draw(store, view, false);
+    ASSERT_EQ(DifferingPixels(plain, fast), 0) << "seed " << seed << ", scale " << scale;
+  }
+}
+
+TEST(FastPaths, InlinePixelRoundingIsRoundHalfAway) {
+  std::mt19937 random(3);
+  std::uniform_real_distribution<> wide(-2e9, 2e9), near(-4.0, 4.0);
+  for (int i = 0; i < 200000; ++i) {
+    double v = i % 2 ? wide(random) : near(random);
+    if (i % 3 == 0) v = std::round(v * 2.0) / 2.0;                      // exact halves
+    if (i % 5 == 0) v = std::nextafter(v, i % 10 == 0 ? 1e10 : -1e10);  // one step beside
+    double clamped = std::clamp(v, -kPixelCoordinateLimit, kPixelCoordinateLimit);
+    ASSERT_EQ(RoundPixelCoordinate(v), RoundHalfAway(clamped)) << v;
+  }
+  EXPECT_EQ(RoundPixelCoordinate(std::nan("")), 0);
+  EXPECT_EQ(RoundPixelCoordinate(0.49999999999999994), 0);
+  EXPECT_EQ(RoundPixelCoordinate(-2.5), -3);
+}
+
+}  // namespace
+}  // namespace zf61
