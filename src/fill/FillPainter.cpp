@@ -51,8 +51,8 @@ float ToFloat(double v) {
 }  // namespace
 
 FloatPoint FillPainter::ToPixels(double x, double y) const {
-  return {ToFloat((x - view_.Left) * view_.Scale),
-          ToFloat(view_.PixelHeight - (y - view_.Bottom) * view_.Scale)};
+  return {ToFloat((x - view_.Left) * view_.Scale * magnification_),
+          ToFloat((view_.PixelHeight - (y - view_.Bottom) * view_.Scale) * magnification_)};
 }
 
 void FillPainter::AddPathSegment(double x1, double y1, double x2, double y2) {

@@ -17,7 +17,10 @@ uint32_t FillArgb(Colour colour, int opacity);
 
 class FillPainter {
  public:
-  explicit FillPainter(const ViewWindow& view) : view_(view) {}
+  // `magnification`: the canvas is that many times finer than the view's pixels, and the path's
+  // unrounded pixel coordinates are multiplied by it.
+  explicit FillPainter(const ViewWindow& view, int magnification = 1)
+      : view_(view), magnification_(magnification) {}
 
   // The drawing state of one pass: remembers the canvas and gives it a black one-pixel pen.
   void BeginGraphics(Canvas& canvas);
@@ -38,6 +41,7 @@ class FillPainter {
   FloatPoint ToPixels(double x, double y) const;
 
   const ViewWindow& view_;
+  double magnification_;
   Canvas* canvas_ = nullptr;
   std::vector<std::vector<FloatPoint>> path_;
   bool hasPath_ = false;

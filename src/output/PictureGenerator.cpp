@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <new>
 
 #include "files/PathText.h"
 #include "fill/FillPainter.h"
 #include "model/Numbers.h"
 #include "output/BmpWriter.h"
+#include "output/ScaleDown.h"
 #include "view/CanvasPrimitives.h"
 
 namespace zf61 {
@@ -15,8 +18,25 @@ namespace zf61 {
 // UTF-8, as the source file is.
 const char* const kMessageNoFileName = "画像ファイル名の入力／画像ファイル指定を行って下さい。";
 const char* const kMessageBmpOnly = "画像ファイル名は BMP形式のみです。";
+const char* const kMessageTooLarge =
+    "画像が大きすぎます（2億6千万画素まで）。画像倍率を下げるか、画面を小さくして下さい。";
+const char* const kMessageNoMemory = "画像を作るメモリが足りません。画像倍率を下げて下さい。";
 
 namespace {
+
+bool TooLarge(const Canvas& canvas, int k) {
+  uint64_t pixels = static_cast<uint64_t>(canvas.width()) * static_cast<uint64_t>(canvas.height());
+  return pixels * static_cast<uint64_t>(k) * static_cast<uint64_t>(k) > kMaxPicturePixels;
+}
+
+// The same rectangle of the drawing at k times the scale, on k times the pixels.
+ViewWindow Magnified(const ViewWindow& view, int k) {
+  ViewWindow fine = view;
+  fine.Scale *= k;
+  fine.PixelWidth *= k;
+  fine.PixelHeight *= k;
+  return fine;
+}
 
 bool FolderExists(std::string_view folder) {
   std::error_code error;
@@ -45,6 +65,7 @@ GenerationRequest CheckControls(const PictureControls& controls, std::string_vie
   request.method = controls.methodIndex == 1 ? FillMethod::Rooms : FillMethod::ClosedFigures;
   double gap = ParseFloat(controls.edit4);
   request.gap = gap > 0.0 && std::isfinite(gap) ? gap : 0.0;
+  request.magnification = std::clamp(controls.magnification, 1, kMaxMagnification);
   if (controls.edit1.empty()) {
     request.message = kMessageNoFileName;
   } else if (UpperExtension(controls.edit1) != ".BMP") {
@@ -55,15 +76,37 @@ GenerationRequest CheckControls(const PictureControls& controls, std::string_vie
   return request;
 }
 
-void PictureGenerator::PaintPicture(Canvas& canvas, const std::vector<ClosedRegion>& regions,
-                                    Colour colour, int opacity) {
-  FillPainter painter(view_);
+void PictureGenerator::PaintPicture(Canvas& canvas, const ViewWindow& view, int magnification,
+                                    const std::vector<ClosedRegion>& regions,
+                                    const GenerationRequest& request) {
+  FillPainter painter(view_, magnification);
   painter.BeginGraphics(canvas);
   ClearCanvas(canvas, att_, canvas.width(), canvas.height());
-  DrawContext ctx(canvas, view_, att_);
+  DrawContext ctx(canvas, view, att_);
   renderer_.DrawPicturesAndSolids(ctx);
-  painter.FillRegions(regions, colour, opacity);
+  painter.FillRegions(regions, request.fillColour, request.opacity);
   painter.EndGraphics();
+}
+
+bool PictureGenerator::MakeFinePicture(Canvas& canvas, const std::vector<ClosedRegion>& regions,
+                                       const GenerationRequest& request,
+                                       const std::filesystem::path& tempPicture,
+                                       std::string& message) {
+  const int k = request.magnification;
+  try {
+    std::unique_ptr<Canvas> fine = canvas.makeCanvas(canvas.width() * k, canvas.height() * k);
+    if (!fine) throw std::bad_alloc();
+    PaintPicture(*fine, Magnified(view_, k), k, regions, request);
+    IndexedImage picture = depths_.convert(fine->readPixels(), request.depth);
+    fine.reset();
+    if (!WriteBmpFile(tempPicture, picture, ops_)) return false;
+    canvas.writePixels(ScaleDown(ShownAsSaved(picture), k));
+    return true;
+  } catch (const std::bad_alloc&) {
+    ops_.remove(tempPicture);
+    message = kMessageNoMemory;
+    return false;
+  }
 }
 
 bool PictureGenerator::SavePicture(Canvas& canvas, ColourDepth depth,
@@ -84,6 +127,12 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     result.message = request.message;
     return result;
   }
+  if (TooLarge(canvas, request.magnification)) {
+    ops_.remove(tempPicture);  // refused before any work, and the previous picture forgotten
+    result.outcome = GenerationOutcome::Refused;
+    result.message = kMessageTooLarge;
+    return result;
+  }
   RegionQuery query{request.method, request.divisions, request.gap, false};
   FoundRegions found;
   if (!FindRegions(query, tracer_.store(), att_, tracer_, rooms_, progress, found)) {
@@ -91,11 +140,18 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     result.outcome = GenerationOutcome::Stopped;
     return result;
   }
-  PaintPicture(canvas, found.rings, request.fillColour, request.opacity);
-  ops_.remove(tempPicture);
-  if (!SavePicture(canvas, request.depth, tempPicture)) {
+  bool saved = false;
+  if (request.magnification == 1) {
+    PaintPicture(canvas, view_, 1, found.rings, request);
     ops_.remove(tempPicture);
-    result.outcome = GenerationOutcome::Failed;
+    saved = SavePicture(canvas, request.depth, tempPicture);
+  } else {
+    ops_.remove(tempPicture);
+    saved = MakeFinePicture(canvas, found.rings, request, tempPicture, result.message);
+  }
+  if (!saved) {
+    ops_.remove(tempPicture);
+    result.outcome = result.message.empty() ? GenerationOutcome::Failed : GenerationOutcome::Refused;
     return result;
   }
   result.outcome = GenerationOutcome::Generated;

@@ -18,6 +18,7 @@
 namespace zf61 {
 
 inline constexpr int kMaxOpacity = 255;
+inline constexpr int kMaxMagnification = 8;  // the finest picture: 8 x 8 pixels for each
 
 // The values of the window's controls, as the user typed them.
 struct PictureControls {
@@ -28,6 +29,7 @@ struct PictureControls {
   int depthIndex = 4;          // ComboBox1
   int methodIndex = 0;         // ComboBox2: 0 closed figures, 1 rooms
   std::string edit4;           // the gap between ends that rooms join
+  int magnification = 1;       // ComboBox3's factor, 1..8
 };
 
 // The controls checked and clamped.
@@ -41,6 +43,7 @@ struct GenerationRequest {
   std::string targetPath;  // UTF-8: where OK will copy the picture
   FillMethod method = FillMethod::ClosedFigures;
   double gap = 0.0;  // not a number or below 0: 0
+  int magnification = 1;  // the picture is this many times finer than the drawing area
 };
 
 enum class GenerationOutcome {
@@ -48,11 +51,12 @@ enum class GenerationOutcome {
   Message,    // the user's input is refused with a message; nothing was drawn
   Failed,     // the picture could not be saved; silently, Label2 stays empty
   Stopped,    // the user stopped the search for regions; nothing is left, as after a failure
+  Refused,    // too large a picture, refused with a message; nothing is left, as after a failure
 };
 
 struct GenerationResult {
   GenerationOutcome outcome = GenerationOutcome::Failed;
-  std::string message;     // UTF-8, for Message
+  std::string message;     // UTF-8, for Message and Refused
   std::string edit3;       // the clamped division count, written back to Edit3 in every case
   std::string targetPath;  // UTF-8, for Generated: the new text of Label2
   PicturePlacement placement;
@@ -92,9 +96,14 @@ class PictureGenerator {
                                    std::string_view programFolder);
 
  private:
-  void PaintPicture(Canvas& canvas, const std::vector<ClosedRegion>& regions, Colour colour,
-                    int opacity);
+  void PaintPicture(Canvas& canvas, const ViewWindow& view, int magnification,
+                    const std::vector<ClosedRegion>& regions, const GenerationRequest& request);
   bool SavePicture(Canvas& canvas, ColourDepth depth, const std::filesystem::path& tempPicture);
+  // The picture k times finer on a canvas of its own; the drawing area shows it scaled down.
+  // False, with `message` set where the memory could not be had.
+  bool MakeFinePicture(Canvas& canvas, const std::vector<ClosedRegion>& regions,
+                       const GenerationRequest& request, const std::filesystem::path& tempPicture,
+                       std::string& message);
 
   const TgraAttribute& att_;
   const ViewWindow& view_;
@@ -105,9 +114,16 @@ class PictureGenerator {
   RoomFinder* rooms_;
 };
 
-// The messages for a missing name and for a name that is not a BMP.
+// The messages for a missing name, for a name that is not a BMP, and for a magnified picture
+// too large to be made.
 extern const char* const kMessageNoFileName;
 extern const char* const kMessageBmpOnly;
+extern const char* const kMessageTooLarge;
+extern const char* const kMessageNoMemory;
+
+// The most pixels a picture may have: four bytes each stay well inside what a BMP can describe
+// and what a 64-bit program can hold several times over.
+inline constexpr uint64_t kMaxPicturePixels = uint64_t{1} << 28;
 
 // Where the picture goes: the name as typed when its folder exists, else the drawing's folder
 // followed by the typed file name. Where the drawing's folder does not exist on this machine

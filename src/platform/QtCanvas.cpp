@@ -43,6 +43,12 @@ QtCanvas::QtCanvas(int32_t width, int32_t height)
   beginPainter();
 }
 
+std::unique_ptr<Canvas> QtCanvas::makeCanvas(int32_t width, int32_t height) const {
+  auto canvas = std::make_unique<QtCanvas>(width, height);
+  if (canvas->image_.isNull()) return nullptr;  // Qt could not have the memory
+  return canvas;
+}
+
 QtCanvas::~QtCanvas() {
   painter_->end();
 }

@@ -25,6 +25,7 @@ class QtCanvas final : public Canvas {
  public:
   QtCanvas(int32_t width, int32_t height);
   ~QtCanvas() override;
+  std::unique_ptr<Canvas> makeCanvas(int32_t width, int32_t height) const override;
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
 

@@ -48,6 +48,11 @@ struct Picture {
 class Canvas {
  public:
   virtual ~Canvas() = default;
+  // A white canvas of the same kind and the given size, for a picture finer than the drawing
+  // area; null where it cannot be had (memory, or a canvas that makes no others).
+  virtual std::unique_ptr<Canvas> makeCanvas(int32_t /*width*/, int32_t /*height*/) const {
+    return nullptr;
+  }
   virtual int32_t width() const = 0;
   virtual int32_t height() const = 0;
 

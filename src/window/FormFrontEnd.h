@@ -30,6 +30,7 @@ enum class ChoiceControl {
   RadioGroup1,  // background: 0 white, 1 black
   ComboBox1,    // colour depth
   ComboBox2,    // the way of filling: 0 closed figures, 1 rooms
+  ComboBox3,    // the picture's magnification: item i is i + 1 times the drawing area
 };
 
 enum class ButtonControl { Button1, Button2, Button3, Button4, Button5, Button6 };

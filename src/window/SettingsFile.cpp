@@ -12,7 +12,7 @@
 namespace zf61 {
 namespace {
 
-constexpr int kLineCount = 12;
+constexpr int kLineCount = 13;
 // Lines missing at the end of a file read as empty up to this one, and keep their defaults
 // after it.
 constexpr int kFirstVersionLines = 10;
@@ -74,6 +74,10 @@ Settings readSettings(std::istream& in) {
   s.colourDepth = std::clamp(s.colourDepth, 0, kLastDepthItem);
   if (line[10]) s.fillMethod = ParseInt(*line[10]) != 0 ? 1 : 0;
   text(11, s.gap);
+  if (line[12]) {
+    int32_t factor = ParseInt(*line[12]);
+    s.magnification = factor >= 1 && factor <= kMaxMagnification ? factor : 1;
+  }
   return s;
 }
 
@@ -83,7 +87,7 @@ bool writeSettings(const std::filesystem::path& path, const Settings& s, FileOps
        {std::to_string(s.left), std::to_string(s.top), std::to_string(s.width),
         std::to_string(s.height), std::to_string(s.fillColour), s.pictureFileName, s.opacity,
         std::to_string(s.background), s.arcDivisions, std::to_string(s.colourDepth),
-        std::to_string(s.fillMethod), s.gap}) {
+        std::to_string(s.fillMethod), s.gap, std::to_string(s.magnification)}) {
     text += value;
     text += "\r\n";
   }

@@ -1,6 +1,7 @@
 // The settings file beside the program: window position and size and the user's last choices,
 // CR LF lines, read when the window is shown and written when it closes. The first ten are those
-// of the first version; the lines after them (the fill method, the gap) are new, and a file
+// of the first version; the lines after them (the fill method, the gap, the picture's
+// magnification) are new, and a file
 // that ends before them leaves them at their defaults.
 #pragma once
 
@@ -11,6 +12,7 @@
 
 #include "files/FileOps.h"
 #include "model/Colour.h"
+#include "output/PictureGenerator.h"
 
 namespace zf61 {
 
@@ -32,6 +34,7 @@ struct Settings {
   // Beyond the ten lines of the first version; files without them read as before.
   int32_t fillMethod = 0;  // line 11, ComboBox2: 0 closed figures, 1 rooms
   std::string gap = "0";   // line 12, Edit4 as typed
+  int32_t magnification = 1;  // line 13, ComboBox3: the picture is this many times finer
 };
 
 // The program file's path with its extension replaced by ".dat".

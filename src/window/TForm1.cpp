@@ -1,6 +1,8 @@
 // TForm1: creation, the show and close sequences, and the settings.
 #include "window/TForm1.h"
 
+#include <algorithm>
+
 #include "exchange/ExchangeReader.h"
 #include "files/PathText.h"
 #include "window/Captions.h"
@@ -73,6 +75,7 @@ void TForm1::ApplySettings(const Settings& s) {
   frontEnd_.selectItem(ChoiceControl::ComboBox1, s.colourDepth);
   frontEnd_.selectItem(ChoiceControl::ComboBox2, s.fillMethod);
   frontEnd_.setText(TextControl::Edit4, codec.cp932ToUtf8(s.gap));
+  frontEnd_.selectItem(ChoiceControl::ComboBox3, s.magnification - 1);
 }
 
 Settings TForm1::CurrentSettings() const {
@@ -91,6 +94,8 @@ Settings TForm1::CurrentSettings() const {
   s.colourDepth = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
   s.fillMethod = frontEnd_.selectedItem(ChoiceControl::ComboBox2) == 1 ? 1 : 0;
   s.gap = codec.utf8ToCp932(TextOf(TextControl::Edit4));
+  s.magnification = std::clamp(frontEnd_.selectedItem(ChoiceControl::ComboBox3) + 1, 1,
+                               kMaxMagnification);
   return s;
 }
 

@@ -49,6 +49,7 @@ void TForm1::Button3Click() {
   controls.depthIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
   controls.methodIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox2);
   controls.edit4 = TextOf(TextControl::Edit4);
+  controls.magnification = frontEnd_.selectedItem(ChoiceControl::ComboBox3) + 1;
   std::string drawingFile = services_.codec.cp932ToUtf8(store_.settings.drawingFileName);
   GenerationRequest request =
       CheckControls(controls, drawingFile, PathToUtf8(programFolder_, true));
@@ -75,6 +76,7 @@ void TForm1::Button3Click() {
   } else {
     EndLongTask(kStatusBlank);
   }
+  if (result.outcome == GenerationOutcome::Refused) frontEnd_.showMessage(result.message);
 }
 
 RegionQuery TForm1::QueryFromControls(bool openEnds) {

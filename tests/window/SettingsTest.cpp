@@ -36,13 +36,22 @@ TEST(SettingsFile, DefaultsClampsAndRoundTrip) {
   // A file of ten lines keeps the defaults of the lines after them; more lines are read.
   EXPECT_EQ(readSettings(dir / "zf61.dat").fillMethod, 0);
   EXPECT_EQ(readSettings(dir / "zf61.dat").gap, "0");
-  test::WriteBytes(dir / "zf61.dat", "0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n5\n0.5 mm\n");
+  EXPECT_EQ(readSettings(dir / "zf61.dat").magnification, 1);
+  test::WriteBytes(dir / "zf61.dat", "0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n5\n0.5 mm\n4\n");
   EXPECT_EQ(readSettings(dir / "zf61.dat").fillMethod, 1);
   EXPECT_EQ(readSettings(dir / "zf61.dat").gap, "0.5 mm");
+  EXPECT_EQ(readSettings(dir / "zf61.dat").magnification, 4);
+  for (const char* factor : {"0", "9", "x"}) {
+    test::WriteBytes(dir / "zf61.dat", std::string("0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n5\n0\n") +
+                                           factor + "\n");
+    EXPECT_EQ(readSettings(dir / "zf61.dat").magnification, 1) << factor;
+  }
+  s.magnification = 7;
   ASSERT_TRUE(writeSettings(dir / "zf61.dat", s));
   Settings back = readSettings(dir / "zf61.dat");
   EXPECT_EQ(back.pictureFileName, s.pictureFileName);
   EXPECT_EQ(back.height, 200);
+  EXPECT_EQ(back.magnification, 7);
   EXPECT_EQ(test::ReadBytes(dir / "zf61.dat").substr(0, 8), "10\r\n20\r\n");
   EXPECT_EQ(SettingsPathFor("/opt/tool/zf61.exe"), std::filesystem::path("/opt/tool/zf61.dat"));
 }

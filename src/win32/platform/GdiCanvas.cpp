@@ -61,6 +61,12 @@ GdiCanvas::GdiCanvas(int32_t width, int32_t height)
   setPen(0, 1);
 }
 
+std::unique_ptr<Canvas> GdiCanvas::makeCanvas(int32_t width, int32_t height) const {
+  auto canvas = std::make_unique<GdiCanvas>(width, height);
+  if (!canvas->bitmap_) return nullptr;  // no DIB section of that size
+  return canvas;
+}
+
 GdiCanvas::~GdiCanvas() {
   if (!dc_) return;
   if (originalPen_) SelectObject(dc_, originalPen_);

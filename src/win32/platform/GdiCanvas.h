@@ -20,6 +20,7 @@ class GdiCanvas final : public Canvas {
  public:
   GdiCanvas(int32_t width, int32_t height);
   ~GdiCanvas() override;
+  std::unique_ptr<Canvas> makeCanvas(int32_t width, int32_t height) const override;
   GdiCanvas(const GdiCanvas&) = delete;
   GdiCanvas& operator=(const GdiCanvas&) = delete;
 
