@@ -151,7 +151,8 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
   }
   if (!saved) {
     ops_.remove(tempPicture);
-    result.outcome = result.message.empty() ? GenerationOutcome::Failed : GenerationOutcome::Refused;
+    result.outcome =
+        result.message.empty() ? GenerationOutcome::Failed : GenerationOutcome::Refused;
     return result;
   }
   result.outcome = GenerationOutcome::Generated;

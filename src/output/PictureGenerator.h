@@ -42,7 +42,7 @@ struct GenerationRequest {
   ColourDepth depth = ColourDepth::Bits32;
   std::string targetPath;  // UTF-8: where OK will copy the picture
   FillMethod method = FillMethod::ClosedFigures;
-  double gap = 0.0;  // not a number or below 0: 0
+  double gap = 0.0;       // not a number or below 0: 0
   int magnification = 1;  // the picture is this many times finer than the drawing area
 };
 

@@ -185,6 +185,11 @@ void MainWindow::AddChoiceRows(QWidget* panel, QVBoxLayout* v) {
   for (const char* item : kDepthItems) comboBox1_->addItem(Utf8(item));
   comboBox1_->setCurrentIndex(kInitialDepthItem);
   depthRow->addWidget(comboBox1_);
+  QHBoxLayout* magnificationRow = Row(v);
+  magnificationRow->addWidget(new QLabel(Utf8(kCaptionLabel8), panel));
+  comboBox3_ = new QComboBox(panel);
+  for (const char* item : kMagnificationItems) comboBox3_->addItem(Utf8(item));
+  magnificationRow->addWidget(comboBox3_);
   QHBoxLayout* arcRow = Row(v);
   arcRow->addWidget(new QLabel(Utf8(kCaptionLabel4), panel));
   edit3_ = new QLineEdit(Utf8(kInitialArcDivisions), panel);

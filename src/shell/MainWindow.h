@@ -35,8 +35,10 @@ class MainWindow : public QWidget, public FormFrontEnd {
   QWidget* paintBox() const;
   QPushButton* button(ButtonControl button) const;
   QLineEdit* edit(TextControl control) const;
+  QComboBox* comboBox(ChoiceControl control) const;
   QComboBox* comboBox1() const { return comboBox1_; }
   QComboBox* comboBox2() const { return comboBox2_; }
+  QComboBox* comboBox3() const { return comboBox3_; }
   QLabel* label2() const { return label2_; }
   QLabel* labelA1() const { return labelA1_; }
 
@@ -88,6 +90,7 @@ class MainWindow : public QWidget, public FormFrontEnd {
   QLabel* label2_ = nullptr;
   QComboBox* comboBox1_ = nullptr;
   QComboBox* comboBox2_ = nullptr;
+  QComboBox* comboBox3_ = nullptr;
   QPushButton* buttons_[6] = {};
   QPlainTextEdit* memo1_ = nullptr;
   QLabel* labelA1_ = nullptr;

@@ -87,16 +87,21 @@ void MainWindow::setText(TextControl control, std::string_view utf8) {
   }
 }
 
+QComboBox* MainWindow::comboBox(ChoiceControl control) const {
+  if (control == ChoiceControl::ComboBox2) return comboBox2_;
+  return control == ChoiceControl::ComboBox3 ? comboBox3_ : comboBox1_;
+}
+
 int MainWindow::selectedItem(ChoiceControl control) const {
   if (control == ChoiceControl::RadioGroup1) return radioGroup1_->checkedId();
-  return (control == ChoiceControl::ComboBox2 ? comboBox2_ : comboBox1_)->currentIndex();
+  return comboBox(control)->currentIndex();
 }
 
 void MainWindow::selectItem(ChoiceControl control, int item) {
   if (control == ChoiceControl::RadioGroup1) {
     radioGroup1_->button(item)->setChecked(true);
   } else {
-    (control == ChoiceControl::ComboBox2 ? comboBox2_ : comboBox1_)->setCurrentIndex(item);
+    comboBox(control)->setCurrentIndex(item);
   }
 }
 

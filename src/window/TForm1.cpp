@@ -94,8 +94,8 @@ Settings TForm1::CurrentSettings() const {
   s.colourDepth = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
   s.fillMethod = frontEnd_.selectedItem(ChoiceControl::ComboBox2) == 1 ? 1 : 0;
   s.gap = codec.utf8ToCp932(TextOf(TextControl::Edit4));
-  s.magnification = std::clamp(frontEnd_.selectedItem(ChoiceControl::ComboBox3) + 1, 1,
-                               kMaxMagnification);
+  s.magnification =
+      std::clamp(frontEnd_.selectedItem(ChoiceControl::ComboBox3) + 1, 1, kMaxMagnification);
   return s;
 }
 

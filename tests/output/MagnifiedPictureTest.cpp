@@ -36,7 +36,9 @@ struct Area {
     return generator.generatePicture(controls, "", canvas, dir / "zf61_temp.BMP",
                                      (dir / "").string());
   }
-  QImage picture() const { return QImage(QString::fromStdString((dir / "zf61_temp.BMP").string())); }
+  QImage picture() const {
+    return QImage(QString::fromStdString((dir / "zf61_temp.BMP").string()));
+  }
 
   test::TempDir dir;
   DrawingStore store;
@@ -95,8 +97,8 @@ TEST(MagnifiedPicture, EveryDepthAtEveryFactor) {
       controls.edit3 = "24";
       controls.depthIndex = depth;
       controls.magnification = factor;
-      GenerationResult r = generator.generatePicture(controls, "", area.canvas,
-                                                     area.dir / "zf61_temp.BMP", "");
+      GenerationResult r =
+          generator.generatePicture(controls, "", area.canvas, area.dir / "zf61_temp.BMP", "");
       ASSERT_EQ(r.outcome, GenerationOutcome::Generated) << depth << " " << factor;
       QImage picture = area.picture();
       EXPECT_EQ(picture.width(), 40 * factor) << depth << " " << factor;

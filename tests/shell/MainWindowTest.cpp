@@ -61,6 +61,8 @@ TEST(MainWindow, ControlsShowTheSettingsAndTheDrawing) {
   EXPECT_EQ(w.window->comboBox1()->currentText(), QString::fromUtf8("24bit色"));
   EXPECT_EQ(w.window->comboBox2()->currentText(), QString::fromUtf8("閉図形"));
   EXPECT_EQ(w.window->comboBox2()->count(), 2);
+  EXPECT_EQ(w.window->comboBox3()->currentText(), QString::fromUtf8("1"));
+  EXPECT_EQ(w.window->comboBox3()->count(), 8);
   EXPECT_EQ(w.window->button(ButtonControl::Button6)->text(), QString::fromUtf8("確認(&P)"));
   EXPECT_EQ(w.window->edit(TextControl::Edit4)->text(), QString::fromUtf8("0"));
   EXPECT_EQ(w.window->width(), 600);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "view/Canvas.h"
@@ -17,6 +18,9 @@ class MemoryCanvas final : public Canvas {
   MemoryCanvas(int32_t w, int32_t h)
       : w_(std::max(w, 1)), h_(std::max(h, 1)), px_(static_cast<size_t>(w_) * h_, 0xFFFFFFFFu) {}
 
+  std::unique_ptr<Canvas> makeCanvas(int32_t w, int32_t h) const override {
+    return std::make_unique<MemoryCanvas>(w, h);
+  }
   int32_t width() const override { return w_; }
   int32_t height() const override { return h_; }
   void setPen(Colour colour, int32_t) override { pen_ = colour; }

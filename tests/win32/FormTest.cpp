@@ -3,6 +3,8 @@
 // the run to OK and to Cancel.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "files/FileOps.h"
 #include "platform/GdiDepthConverter.h"
 #include "platform/WideText.h"
@@ -72,6 +74,8 @@ TEST(Win32Form, ControlsShowTheSettingsAndTheDrawing) {
   EXPECT_EQ(TextOf(w.control(kIdLabel6)), "塗り方");
   EXPECT_EQ(SendMessageW(w.control(kIdComboBox2), CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageW(w.control(kIdComboBox2), CB_GETCURSEL, 0, 0), 0);  // closed figures
+  EXPECT_EQ(SendMessageW(w.control(kIdComboBox3), CB_GETCOUNT, 0, 0), 8);
+  EXPECT_EQ(SendMessageW(w.control(kIdComboBox3), CB_GETCURSEL, 0, 0), 0);  // factor 1
   EXPECT_EQ(TextOf(w.control(kIdEdit4)), "0");
   RECT r;
   GetWindowRect(w.window->handle(), &r);
@@ -107,12 +111,19 @@ TEST(Win32Form, GenerateThenOkHandsThePictureBack) {
   std::string target = WideToUtf8((w.folder / L"fill.bmp").wstring());
   SetWindowTextW(w.control(kIdEdit1), Utf8ToWide(target).c_str());
   SendMessageW(w.control(kIdComboBox2), CB_SETCURSEL, 1, 0);  // rooms
+  SendMessageW(w.control(kIdComboBox3), CB_SETCURSEL, 1, 0);  // twice as fine
   w.accelerator(L'p');
   EXPECT_EQ(TextOf(w.control(kIdLabelA1)), "領域 1 個、開いた端（赤い×印） 0 個");
   w.accelerator(L'g');
   EXPECT_EQ(TextOf(w.control(kIdLabel2)), target);
   EXPECT_EQ(TextOf(w.control(kIdLabelA1)), "1 個の領域を塗りました。");
-  EXPECT_TRUE(std::filesystem::exists(w.folder / "zf61_temp.BMP"));
+  std::string bmp = test::ReadBytes(w.folder / "zf61_temp.BMP");
+  RECT area{};
+  GetClientRect(w.control(kIdPaintBox1), &area);
+  ASSERT_GE(bmp.size(), 26u);
+  uint32_t bmpWidth = 0;
+  std::memcpy(&bmpWidth, bmp.data() + 18, 4);
+  EXPECT_EQ(bmpWidth, static_cast<uint32_t>(2 * area.right));
   EXPECT_TRUE(IsWindowEnabled(w.control(kIdButton3)));
   w.accelerator(L'y');
   EXPECT_FALSE(w.window->alive());

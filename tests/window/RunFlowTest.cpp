@@ -113,6 +113,35 @@ TEST(RunFlow, RoomsFillWhatClosedFiguresMissAndSayHowMany) {
   EXPECT_NE(f.frontEnd.canvas->at(end.x + 3, end.y + 3), 0xFFFF0000u);
 }
 
+// 画像倍率 reaches the picture, is kept in the settings, and a factor the area cannot take is
+// refused with a message that leaves no picture behind.
+TEST(RunFlow, TheMagnificationMakesTheFinerPictureOrSaysWhyNot) {
+  FormFixture f(kSquare);
+  f.start();
+  f.text(TextControl::Edit1) = (f.dir / "fill.bmp").string();
+  f.frontEnd.choices[ChoiceControl::ComboBox3] = 2;
+  f.form->Button3Click();
+  ASSERT_FALSE(f.text(TextControl::Label2).empty());
+  std::string bmp = test::ReadBytes(f.dir / "zf61_temp.BMP");
+  ASSERT_GE(bmp.size(), 26u);
+  auto le32 = [&](size_t at) {
+    return static_cast<int32_t>(
+        static_cast<uint8_t>(bmp[at]) | static_cast<uint8_t>(bmp[at + 1]) << 8 |
+        static_cast<uint8_t>(bmp[at + 2]) << 16 | static_cast<uint8_t>(bmp[at + 3]) << 24);
+  };
+  EXPECT_EQ(le32(18), 3 * f.frontEnd.canvas->width());
+  EXPECT_EQ(std::abs(le32(22)), 3 * f.frontEnd.canvas->height());
+  f.form->PaintBox1Resized(3000, 3000);  // 9 million pixels: 64 times that is too many
+  f.frontEnd.choices[ChoiceControl::ComboBox3] = 7;
+  f.form->Button3Click();
+  ASSERT_EQ(f.frontEnd.messages.size(), 1u);
+  EXPECT_EQ(f.frontEnd.messages[0], kMessageTooLarge);
+  EXPECT_TRUE(f.text(TextControl::Label2).empty());
+  EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));
+  f.close();
+  EXPECT_EQ(readSettings(f.dir / "zf61.dat").magnification, 8);
+}
+
 TEST(RunFlow, CancelCloseBoxAndOkWithoutPictureChangeNothing) {
   for (int way = 0; way < 3; ++way) {
     for (bool withBz : {false, true}) {

@@ -72,12 +72,20 @@ void Win32Form::setText(TextControl control, std::string_view utf8) {
   SetWindowTextW(this->control(TextControlId(control)), Utf8ToWide(utf8).c_str());
 }
 
+namespace {
+
+ControlId ComboId(ChoiceControl control) {
+  if (control == ChoiceControl::ComboBox2) return kIdComboBox2;
+  return control == ChoiceControl::ComboBox3 ? kIdComboBox3 : kIdComboBox1;
+}
+
+}  // namespace
+
 int Win32Form::selectedItem(ChoiceControl control) const {
   if (control == ChoiceControl::RadioGroup1) {
     return SendMessageW(this->control(kIdRadioBlack), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
   }
-  ControlId combo = control == ChoiceControl::ComboBox2 ? kIdComboBox2 : kIdComboBox1;
-  LRESULT item = SendMessageW(this->control(combo), CB_GETCURSEL, 0, 0);
+  LRESULT item = SendMessageW(this->control(ComboId(control)), CB_GETCURSEL, 0, 0);
   return item == CB_ERR ? 0 : static_cast<int>(item);
 }
 
@@ -86,8 +94,7 @@ void Win32Form::selectItem(ChoiceControl control, int item) {
     SendMessageW(this->control(kIdRadioWhite), BM_SETCHECK, item == 0 ? BST_CHECKED : 0, 0);
     SendMessageW(this->control(kIdRadioBlack), BM_SETCHECK, item == 1 ? BST_CHECKED : 0, 0);
   } else {
-    ControlId combo = control == ChoiceControl::ComboBox2 ? kIdComboBox2 : kIdComboBox1;
-    SendMessageW(this->control(combo), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    SendMessageW(this->control(ComboId(control)), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
   }
 }
 

@@ -15,7 +15,7 @@ constexpr wchar_t kFormClass[] = L"TForm1";
 constexpr wchar_t kPanelClass[] = L"TPanel";
 constexpr int kStatusHeight = 18;
 constexpr int kMemoMinimumHeight = 80;
-constexpr int kMemoTop = 320;
+constexpr int kMemoTop = 346;
 constexpr int kMargin = 4;
 constexpr int kRowHeight = 26;
 // Faces tried in turn where the window's own font is missing; each has the Shift-JIS set.
@@ -146,6 +146,13 @@ void Win32Form::createPanelControls() {
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
   }
   SendMessageW(combo, CB_SETCURSEL, kInitialDepthItem, 0);
+  makeControl(kIdLabel8, L"STATIC", kCaptionLabel8, SS_LEFT | SS_CENTERIMAGE, panel);
+  HWND factors =
+      makeControl(kIdComboBox3, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panel);
+  for (const char* item : kMagnificationItems) {
+    SendMessageW(factors, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
+  }
+  SendMessageW(factors, CB_SETCURSEL, 0, 0);
   makeControl(kIdLabel4, L"STATIC", kCaptionLabel4, SS_LEFT | SS_CENTERIMAGE, panel);
   makeControl(kIdEdit3, L"EDIT", kInitialArcDivisions, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
               panel);
@@ -220,15 +227,17 @@ void Win32Form::layoutPanel() {
   place(kIdLabel2, kMargin, 152, inner, 30);
   place(kIdLabel5, kMargin, 186, 74, 22);
   place(kIdComboBox1, fieldX, 186, fieldWidth, 200);
-  place(kIdLabel4, kMargin, 212, 74, 22);
-  place(kIdEdit3, fieldX, 212, fieldWidth, 22);
-  place(kIdLabel6, kMargin, 238, 74, 22);
-  place(kIdComboBox2, fieldX, 238, fieldWidth, 200);
-  place(kIdLabel7, kMargin, 264, 74, 22);
-  place(kIdEdit4, fieldX, 264, fieldWidth, 22);
+  place(kIdLabel8, kMargin, 212, 74, 22);
+  place(kIdComboBox3, fieldX, 212, fieldWidth, 240);
+  place(kIdLabel4, kMargin, 238, 74, 22);
+  place(kIdEdit3, fieldX, 238, fieldWidth, 22);
+  place(kIdLabel6, kMargin, 264, 74, 22);
+  place(kIdComboBox2, fieldX, 264, fieldWidth, 200);
+  place(kIdLabel7, kMargin, 290, 74, 22);
+  place(kIdEdit4, fieldX, 290, fieldWidth, 22);
   int runWidth = inner * 3 / 5;
-  place(kIdButton3, kMargin, 290, runWidth, kRowHeight);
-  place(kIdButton6, kMargin + runWidth + 4, 290, std::max(inner - runWidth - 4, 0), kRowHeight);
+  place(kIdButton3, kMargin, 316, runWidth, kRowHeight);
+  place(kIdButton6, kMargin + runWidth + 4, 316, std::max(inner - runWidth - 4, 0), kRowHeight);
   place(kIdMemo1, kMargin, kMemoTop, inner, memoHeight);
   int buttonsTop = kMemoTop + memoHeight + 4;
   place(kIdButton1, kMargin, buttonsTop, half, kRowHeight);

@@ -120,8 +120,8 @@ LRESULT Win32Form::controlColour(HDC dc, HWND child) {
 
 void Win32Form::onCommand(int id, int code) {
   if (!form_) return;
-  if (id == kIdComboBox1 || id == kIdComboBox2 || id == kIdEdit1 || id == kIdEdit2 ||
-      id == kIdEdit3 || id == kIdEdit4) {
+  if (id == kIdComboBox1 || id == kIdComboBox2 || id == kIdComboBox3 || id == kIdEdit1 ||
+      id == kIdEdit2 || id == kIdEdit3 || id == kIdEdit4) {
     return;
   }
   if (code != BN_CLICKED) return;
