@@ -78,6 +78,8 @@ bool ParsePictureOptions(int argc, char** argv, PictureOptions& options) {
       options.divisions = static_cast<int>(value);
     } else if (name == "--depth" && value >= 0 && value <= 4) {
       options.depth = static_cast<int>(value);
+    } else if (name == "--magnify" && value >= 1 && value <= kMaxMagnification) {
+      options.magnification = static_cast<int>(value);
     } else if (name == "--background" && (value == 0 || value == 1)) {
       options.background = static_cast<int>(value);
     } else {
@@ -104,6 +106,7 @@ bool GeneratePictureFile(const DrawingStore& store, int width, int height, const
   controls.depthIndex = options.depth;
   controls.methodIndex = options.rooms ? 1 : 0;
   controls.edit4 = options.gap;
+  controls.magnification = options.magnification;
   std::string drawingFolder = Cp932ToUnicode(store.settings.drawingFileName).toStdString();
   GenerationResult result = generator.generatePicture(controls, drawingFolder, scene.canvas,
                                                       std::filesystem::path(path), "");

@@ -15,6 +15,7 @@ struct PictureOptions {
   int background = 0;
   bool rooms = false;
   std::string gap = "0";  // as typed, like the window's field
+  int magnification = 1;
 };
 
 // Reads "--colour RRGGBB --opacity N ..." pairs and the "--rooms" switch; false for anything

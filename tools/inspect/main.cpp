@@ -7,7 +7,7 @@
 //                                          (--rooms: the rings of the rooms, ends within G joined)
 //   zf61-inspect FILE --open-ends [--gap G] the ends the rooms find meeting nothing, as JSON
 //   zf61-inspect FILE --picture W H OUT.bmp [--colour RRGGBB] [--opacity N] [--divisions N]
-//                [--depth 0..4] [--background 0|1] [--rooms] [--gap G]
+//                [--depth 0..4] [--background 0|1] [--rooms] [--gap G] [--magnify 1..8]
 //                                          the picture "作図実行" makes, on a fitted W x H area
 #include <algorithm>
 #include <cstdio>
@@ -34,7 +34,7 @@ int Usage() {
                "       --regions N [--rooms] [--gap G] | --open-ends [--gap G] |\n"
                "       --picture W H OUT.bmp [--colour RRGGBB] [--opacity N] [--divisions N]\n"
                "                             [--depth 0..4] [--background 0|1] [--rooms]\n"
-               "                             [--gap G]]\n");
+               "                             [--gap G] [--magnify 1..8]]\n");
   return kExitUsage;
 }
 
