@@ -22,6 +22,14 @@ using rooms::Arrangement;
 using rooms::Point;
 using rooms::Segment;
 
+// Windows builds find rooms on one thread: a static mingw program that ran the arrangement on a
+// second thread crashed now and then as that thread ended (seen under Wine).
+#ifdef _WIN32
+constexpr bool kSecondThread = false;
+#else
+constexpr bool kSecondThread = true;
+#endif
+
 // How often progress is heard: after so many pieces, and while the main thread waits for the
 // other. (Hearing it may ask the display whether Esc is down.)
 constexpr size_t kPiecesPerReport = 8192;
@@ -82,8 +90,13 @@ size_t HalfWay(const Groups& groups) {
 // share nothing, and each thread allocates from its own heap.
 class SecondHalf {
  public:
-  SecondHalf(const Groups& groups, size_t first, double reach)
-      : thread_([this, &groups, first, reach] { Run(groups, first, reach); }) {}
+  SecondHalf(const Groups& groups, size_t first, double reach) {
+    if (first < groups.size()) {
+      thread_ = std::thread([this, &groups, first, reach] { Run(groups, first, reach); });
+    } else {
+      finished_ = true;
+    }
+  }
   ~SecondHalf() { Stop(); }
 
   void Stop() {
@@ -115,7 +128,7 @@ class SecondHalf {
   std::atomic<size_t> piecesDone_{0};
   std::exception_ptr failure_;
   Rooms rooms_;
-  std::thread thread_;  // last: it starts when everything else is there
+  std::thread thread_;
 };
 
 void Append(Rooms& to, Rooms&& from) {
@@ -135,7 +148,7 @@ bool CgalRoomFinder::findRooms(const std::vector<RoomPiece>& pieces, double gap,
   double reach = std::isfinite(gap) ? std::max(gap, kPointTolerance) : kPointTolerance;
   const size_t total = pieces.size() + 1;
   Groups groups = rooms::SeparateGroups(pieces, reach);
-  const size_t half = HalfWay(groups);
+  const size_t half = kSecondThread ? HalfWay(groups) : groups.size();
   SecondHalf second(groups, half, reach);
   size_t done = 0, reported = 0;
   bool going = Report(progress, 0, total);
