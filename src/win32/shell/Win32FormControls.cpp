@@ -224,7 +224,7 @@ void Win32Form::layoutPanel() {
   place(kIdEdit2, fieldX, 76, fieldWidth, 22);
   place(kIdButton5, kMargin, 102, inner, 24);
   place(kIdEdit1, kMargin, 128, inner, 22);
-  place(kIdLabel2, kMargin, 152, inner, 30);
+  place(kIdLabel2, kMargin, 152, inner, 33);  // two lines of a long path
   place(kIdLabel5, kMargin, 186, 74, 22);
   place(kIdComboBox1, fieldX, 186, fieldWidth, 200);
   place(kIdLabel8, kMargin, 212, 74, 22);
