@@ -52,6 +52,27 @@ QHBoxLayout* Row(QVBoxLayout* v) {
   return row;
 }
 
+// A row of a caption and a drop-down list of `items`, the first chosen.
+template <size_t N>
+QComboBox* DropDownRow(QVBoxLayout* v, QWidget* panel, const char* caption,
+                       const char* const (&items)[N]) {
+  QHBoxLayout* row = Row(v);
+  row->addWidget(new QLabel(Utf8(caption), panel));
+  auto* combo = new QComboBox(panel);
+  for (const char* item : items) combo->addItem(Utf8(item));
+  row->addWidget(combo);
+  return combo;
+}
+
+// A row of a caption and a text field.
+QLineEdit* EditRow(QVBoxLayout* v, QWidget* panel, const char* caption, const char* text) {
+  QHBoxLayout* row = Row(v);
+  row->addWidget(new QLabel(Utf8(caption), panel));
+  auto* edit = new QLineEdit(Utf8(text), panel);
+  row->addWidget(edit);
+  return edit;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(std::filesystem::path programFile, FormServices services) {
@@ -161,10 +182,7 @@ void MainWindow::AddColourRow(QWidget* panel, QVBoxLayout* v) {
   label1_->setMinimumHeight(22);
   colourRow->addWidget(button4);
   colourRow->addWidget(label1_, 1);
-  QHBoxLayout* alphaRow = Row(v);
-  alphaRow->addWidget(new QLabel(Utf8(kCaptionLabel3), panel));
-  edit2_ = new QLineEdit(Utf8(kInitialOpacity), panel);
-  alphaRow->addWidget(edit2_);
+  edit2_ = EditRow(v, panel, kCaptionLabel3, kInitialOpacity);
 }
 
 void MainWindow::AddFileRows(QWidget* panel, QVBoxLayout* v) {
@@ -179,30 +197,12 @@ void MainWindow::AddFileRows(QWidget* panel, QVBoxLayout* v) {
 }
 
 void MainWindow::AddChoiceRows(QWidget* panel, QVBoxLayout* v) {
-  QHBoxLayout* depthRow = Row(v);
-  depthRow->addWidget(new QLabel(Utf8(kCaptionLabel5), panel));
-  comboBox1_ = new QComboBox(panel);
-  for (const char* item : kDepthItems) comboBox1_->addItem(Utf8(item));
+  comboBox1_ = DropDownRow(v, panel, kCaptionLabel5, kDepthItems);
   comboBox1_->setCurrentIndex(kInitialDepthItem);
-  depthRow->addWidget(comboBox1_);
-  QHBoxLayout* magnificationRow = Row(v);
-  magnificationRow->addWidget(new QLabel(Utf8(kCaptionLabel8), panel));
-  comboBox3_ = new QComboBox(panel);
-  for (const char* item : kMagnificationItems) comboBox3_->addItem(Utf8(item));
-  magnificationRow->addWidget(comboBox3_);
-  QHBoxLayout* arcRow = Row(v);
-  arcRow->addWidget(new QLabel(Utf8(kCaptionLabel4), panel));
-  edit3_ = new QLineEdit(Utf8(kInitialArcDivisions), panel);
-  arcRow->addWidget(edit3_);
-  QHBoxLayout* methodRow = Row(v);
-  methodRow->addWidget(new QLabel(Utf8(kCaptionLabel6), panel));
-  comboBox2_ = new QComboBox(panel);
-  for (const char* item : kMethodItems) comboBox2_->addItem(Utf8(item));
-  methodRow->addWidget(comboBox2_);
-  QHBoxLayout* gapRow = Row(v);
-  gapRow->addWidget(new QLabel(Utf8(kCaptionLabel7), panel));
-  edit4_ = new QLineEdit(Utf8(kInitialGap), panel);
-  gapRow->addWidget(edit4_);
+  comboBox3_ = DropDownRow(v, panel, kCaptionLabel8, kMagnificationItems);
+  edit3_ = EditRow(v, panel, kCaptionLabel4, kInitialArcDivisions);
+  comboBox2_ = DropDownRow(v, panel, kCaptionLabel6, kMethodItems);
+  edit4_ = EditRow(v, panel, kCaptionLabel7, kInitialGap);
   QHBoxLayout* runRow = Row(v);
   QPushButton* button3 = MakeButton(ButtonControl::Button3, kCaptionButton3, panel);
   connect(button3, &QPushButton::clicked, this, [this] { form_->Button3Click(); });

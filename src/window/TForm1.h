@@ -92,6 +92,7 @@ class TForm1 {
 
   void DrawRubberBand();
   void DrawPreview();
+  PictureControls ControlValues() const;  // the side panel as the user left it
   RegionQuery QueryFromControls(bool openEnds);
   void TwoButtonRelease(int32_t x, int32_t y, PointD p, PointD q);
   void MiddleDragRelease(PointD p, PointD q);

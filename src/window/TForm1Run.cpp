@@ -41,15 +41,7 @@ void TForm1::Button2Click() {
 
 void TForm1::Button3Click() {
   frontEnd_.setText(TextControl::Label2, "");
-  PictureControls controls;
-  controls.edit1 = TextOf(TextControl::Edit1);
-  controls.edit2 = TextOf(TextControl::Edit2);
-  controls.edit3 = TextOf(TextControl::Edit3);
-  controls.fillColour = fillColour_;
-  controls.depthIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
-  controls.methodIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox2);
-  controls.edit4 = TextOf(TextControl::Edit4);
-  controls.magnification = frontEnd_.selectedItem(ChoiceControl::ComboBox3) + 1;
+  PictureControls controls = ControlValues();
   std::string drawingFile = services_.codec.cp932ToUtf8(store_.settings.drawingFileName);
   GenerationRequest request =
       CheckControls(controls, drawingFile, PathToUtf8(programFolder_, true));
@@ -79,13 +71,21 @@ void TForm1::Button3Click() {
   if (result.outcome == GenerationOutcome::Refused) frontEnd_.showMessage(result.message);
 }
 
-RegionQuery TForm1::QueryFromControls(bool openEnds) {
+PictureControls TForm1::ControlValues() const {
   PictureControls controls;
-  controls.edit2 = "0";
+  controls.edit1 = TextOf(TextControl::Edit1);
+  controls.edit2 = TextOf(TextControl::Edit2);
   controls.edit3 = TextOf(TextControl::Edit3);
+  controls.fillColour = fillColour_;
+  controls.depthIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
   controls.methodIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox2);
   controls.edit4 = TextOf(TextControl::Edit4);
-  GenerationRequest request = CheckControls(controls, "", "");
+  controls.magnification = frontEnd_.selectedItem(ChoiceControl::ComboBox3) + 1;
+  return controls;
+}
+
+RegionQuery TForm1::QueryFromControls(bool openEnds) {
+  GenerationRequest request = CheckControls(ControlValues(), "", "");
   frontEnd_.setText(TextControl::Edit3, request.edit3);
   return {request.method, request.divisions, request.gap, openEnds};
 }

@@ -107,6 +107,8 @@ class Win32Form final : public FormFrontEnd {
   void createPanelControls();
   HWND makeControl(ControlId id, const wchar_t* windowClass, const char* caption, DWORD style,
                    HWND parent);
+  template <size_t N>
+  void makeDropDown(ControlId id, const char* const (&items)[N], int selected, HWND panel);
   void layout();
   void layoutPanel();
   void scrollPanel(int request, int thumb);

@@ -114,6 +114,17 @@ HWND Win32Form::makeControl(ControlId id, const wchar_t* windowClass, const char
   return made;
 }
 
+// A drop-down list of `items` with `selected` chosen.
+template <size_t N>
+void Win32Form::makeDropDown(ControlId id, const char* const (&items)[N], int selected,
+                             HWND panel) {
+  HWND combo = makeControl(id, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panel);
+  for (const char* item : items) {
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
+  }
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
 void Win32Form::createControls() {
   makeControl(kIdPaintBox1, kPaintBoxClass, "", 0, window_);
   // The side panel scrolls when the window is too low for all of its controls; its controls
@@ -140,29 +151,14 @@ void Win32Form::createPanelControls() {
   makeControl(kIdEdit1, L"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, panel);
   makeControl(kIdLabel2, L"STATIC", "", SS_LEFT | SS_NOPREFIX, panel);
   makeControl(kIdLabel5, L"STATIC", kCaptionLabel5, SS_LEFT | SS_CENTERIMAGE, panel);
-  HWND combo =
-      makeControl(kIdComboBox1, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panel);
-  for (const char* item : kDepthItems) {
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
-  }
-  SendMessageW(combo, CB_SETCURSEL, kInitialDepthItem, 0);
+  makeDropDown(kIdComboBox1, kDepthItems, kInitialDepthItem, panel);
   makeControl(kIdLabel8, L"STATIC", kCaptionLabel8, SS_LEFT | SS_CENTERIMAGE, panel);
-  HWND factors =
-      makeControl(kIdComboBox3, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panel);
-  for (const char* item : kMagnificationItems) {
-    SendMessageW(factors, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
-  }
-  SendMessageW(factors, CB_SETCURSEL, 0, 0);
+  makeDropDown(kIdComboBox3, kMagnificationItems, 0, panel);
   makeControl(kIdLabel4, L"STATIC", kCaptionLabel4, SS_LEFT | SS_CENTERIMAGE, panel);
   makeControl(kIdEdit3, L"EDIT", kInitialArcDivisions, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
               panel);
   makeControl(kIdLabel6, L"STATIC", kCaptionLabel6, SS_LEFT | SS_CENTERIMAGE, panel);
-  HWND methods =
-      makeControl(kIdComboBox2, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panel);
-  for (const char* item : kMethodItems) {
-    SendMessageW(methods, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
-  }
-  SendMessageW(methods, CB_SETCURSEL, 0, 0);
+  makeDropDown(kIdComboBox2, kMethodItems, 0, panel);
   makeControl(kIdLabel7, L"STATIC", kCaptionLabel7, SS_LEFT | SS_CENTERIMAGE, panel);
   makeControl(kIdEdit4, L"EDIT", kInitialGap, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, panel);
   makeControl(kIdButton3, L"BUTTON", kCaptionButton3, BS_PUSHBUTTON | WS_TABSTOP, panel);
