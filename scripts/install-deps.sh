@@ -7,10 +7,8 @@ packages=(
   cmake ninja-build g++ make pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcgal-dev
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libx11-dev libwmf-dev libemf2svg-dev
-  # What libwmf's pkg-config file links besides itself, which libwmf-dev does not pull in.
-  libexpat1-dev libjpeg-dev libpng-dev zlib1g-dev libfreetype-dev
-  xvfb xauth fonts-noto-cjk fonts-urw-base35
+  qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev
+  xvfb xauth fonts-noto-cjk
   # The Windows program: the cross compiler, Wine to run it, and what its end-to-end test
   # drives it with (a window manager, xdotool, a Japanese locale, imagemagick to read pictures).
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine openbox xdotool imagemagick locales

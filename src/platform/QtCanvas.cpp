@@ -1,5 +1,6 @@
 // QtCanvas: GDI-like drawing on a QImage.
 #include "platform/QtCanvas.h"
+#include "platform/QtMetafilePicture.h"
 
 #include <QPainterPath>
 #include <QPolygon>
@@ -256,6 +257,13 @@ void QtCanvas::drawImage(const RasterImage& image, int32_t left, int32_t top, in
 
 void QtCanvas::drawPicture(const Picture& picture, int32_t left, int32_t top, int32_t right,
                            int32_t bottom) {
+  if (auto* metafile = dynamic_cast<const QtMetafilePicture*>(picture.native.get())) {
+    if (right == left || bottom == top) return;
+    QRectF target(std::min(left, right), std::min(top, bottom), std::abs(right - left),
+                  std::abs(bottom - top));
+    metafile->draw(painter(), target);
+    return;
+  }
   auto* translucent = dynamic_cast<const QtTranslucentPicture*>(picture.native.get());
   if (!translucent) {
     Canvas::drawPicture(picture, left, top, right, bottom);

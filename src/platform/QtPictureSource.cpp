@@ -6,7 +6,7 @@
 #include <QImageReader>
 
 #include "platform/Cp932.h"
-#include "platform/MetafileRenderer.h"
+#include "platform/QtMetafilePicture.h"
 #include "platform/QtCanvas.h"
 #include "view/PictureDrawing.h"
 
@@ -22,12 +22,20 @@ QString NativeName(std::string_view cp932Name) {
   return name;
 }
 
-std::optional<Picture> LoadMetafile(const QString& name, bool enhanced) {
+// A metafile's size comes from its header; what it draws is kept as vectors and drawn into
+// the picture's box when it is shown.
+std::optional<Picture> LoadMetafile(const QString& name) {
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  std::optional<RasterImage> image = RenderMetafile(file.readAll(), enhanced);
-  if (!image) return std::nullopt;
-  return Picture{image->width, image->height, std::move(*image), nullptr};
+  QByteArray bytes = file.readAll();
+  std::string_view view(bytes.constData(), static_cast<size_t>(bytes.size()));
+  std::optional<MetafileSize> size = ReadMetafileSize(view);
+  if (!size) return std::nullopt;
+  std::shared_ptr<const PlatformPicture> native;
+  if (std::optional<MetafileScene> scene = ReadMetafile(view)) {
+    native = std::make_shared<QtMetafilePicture>(std::move(*scene));
+  }
+  return Picture{size->width, size->height, RasterImage(), native};
 }
 
 }  // namespace
@@ -39,7 +47,7 @@ bool QtPictureSource::exists(std::string_view cp932Name) {
 std::optional<Picture> QtPictureSource::load(std::string_view cp932Name) {
   QString name = NativeName(cp932Name);
   std::string ext = PictureExtension(cp932Name);
-  if (ext == ".WMF" || ext == ".EMF") return LoadMetafile(name, ext == ".EMF");
+  if (ext == ".WMF" || ext == ".EMF") return LoadMetafile(name);
   QImageReader reader(name);
   reader.setDecideFormatFromContent(true);
   QImage image = reader.read();

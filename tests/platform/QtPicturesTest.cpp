@@ -1,23 +1,38 @@
-// Pictures through Qt: WMF and EMF drawn through SVG (a red rectangle on white in each), and
-// icons drawn through their mask.
+// Pictures through Qt: WMF and EMF drawn as vectors into their box from their frame, and icons
+// drawn through their mask.
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+
 #include <filesystem>
 #include <string>
 
+#include "support/MetafileBytes.h"
 #include "support/PictureBytes.h"
 #include "support/TempDir.h"
 
 namespace zf61 {
 namespace {
 
-TEST(Metafiles, WmfAndEmfAreDrawnWithTheirAspectRatio) {
-  // libwmf will not draw at all without the fonts it maps Windows' faces to.
-  ASSERT_TRUE(std::filesystem::exists("/usr/share/fonts/type1/urw-base35"))
-      << "libwmf's fonts are missing: install fonts-urw-base35";
+constexpr uint32_t kBlackPixel = 0xFF000000u;
+constexpr uint32_t kBluePixel = 0xFF0000FFu;
+constexpr uint32_t kRedPixel = 0xFFFF0000u;
+
+// The picture drawn into (0, 0)-(width, height) over a blue canvas.
+RasterImage DrawnOverBlue(const Picture& picture, int width = 200, int height = 100) {
+  QtCanvas canvas(width + 20, height + 20);
+  const Colour blue = MakeColour(0, 0, 255);
+  canvas.setPen(blue, 1);
+  canvas.setBrush(blue, BrushStyle::Solid);
+  canvas.rectangle(0, 0, width + 20, height + 20);
+  canvas.drawPicture(picture, 0, 0, width, height);
+  return canvas.readPixels();
+}
+
+TEST(Metafiles, WmfAndEmfArePlayedFromTheirFrameAsVectors) {
   test::TempDir dir;
   test::WriteBytes(dir / "red.wmf", test::RedWmf());
   test::WriteBytes(dir / "red.EMF", test::RedEmf());
@@ -26,16 +41,79 @@ TEST(Metafiles, WmfAndEmfAreDrawnWithTheirAspectRatio) {
     std::optional<Picture> picture = source.load((dir / name).string());
     ASSERT_TRUE(picture) << name;
     EXPECT_EQ(picture->width, 2 * picture->height) << name;  // 1000 x 500
-    const RasterImage& image = picture->raster;
-    ASSERT_FALSE(image.pixels.empty()) << name;
-    EXPECT_EQ(image.at(image.width / 2, image.height / 2), 0xFFFF0000u) << name;
+    EXPECT_TRUE(picture->raster.pixels.empty()) << name;     // vectors, not pixels
+    RasterImage px = DrawnOverBlue(*picture);
+    // The rectangle stays inset by a tenth of the frame: from (20, 20) to (180, 80).
+    EXPECT_EQ(px.at(100, 50), kRedPixel) << name;
+    EXPECT_EQ(px.at(25, 25), kRedPixel) << name;
+    EXPECT_EQ(px.at(10, 10), kBluePixel) << name;  // unpainted: the background shows
+    EXPECT_EQ(px.at(190, 90), kBluePixel) << name;
+    EXPECT_EQ(px.at(16, 50), kBluePixel) << name;
+    EXPECT_EQ(px.at(210, 50), kBluePixel) << name;  // nothing outside the box
+    // Its one-unit black outline stays one pixel wide, also stretched to four times the width.
+    auto outline = [](const RasterImage& image, int x0, int y0, int dx, int dy, int n) {
+      int black = 0;
+      for (int i = 0; i < n; ++i) black += image.at(x0 + i * dx, y0 + i * dy) == kBlackPixel;
+      return black;
+    };
+    EXPECT_EQ(outline(px, 10, 50, 1, 0, 20), 1) << name;
+    EXPECT_EQ(outline(px, 100, 10, 0, 1, 20), 1) << name;
+    RasterImage wide = DrawnOverBlue(*picture, 800, 100);
+    EXPECT_EQ(wide.at(400, 50), kRedPixel) << name;
+    EXPECT_EQ(outline(wide, 60, 50, 1, 0, 40), 1) << name;
+    EXPECT_EQ(outline(wide, 400, 10, 0, 1, 20), 1) << name;
   }
-  // The EMF keeps its frame: the corner outside the rectangle stays white.
-  std::optional<Picture> emf = source.load((dir / "red.EMF").string());
-  EXPECT_EQ(emf->raster.at(4, 4), 0xFFFFFFFFu);
   // A metafile that is not one draws nothing.
   test::WriteBytes(dir / "bad.wmf", "not a metafile");
   EXPECT_FALSE(source.load((dir / "bad.wmf").string()));
+}
+
+// Texts need the font database of a GUI application.
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "platform_tests";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+}
+
+TEST(Metafiles, PensTextsAndBitmapsScaleWithThePicture) {
+  EnsureGuiApplication();
+  test::TempDir dir;
+  std::string params;
+  test::Put32(params, 0x00CC0020L);  // a plain copy of the 2 x 2 bitmap into (0, 0)-(50, 50)
+  for (int v : {0, 2, 2, 0, 0, 50, 50, 0, 0}) test::Put16(params, v);
+  test::WmfBytes wmf(100, 100);
+  wmf.raw(0x0F43, params + test::TinyDib())
+      .record(0x02FA, {0, 10, 0, 0xFF00, 0})   // a green pen ten units wide
+      .record(0x012D, {0})
+      .record(0x0214, {90, 60}).record(0x0213, {90, 90})  // a line from (60, 90) to (90, 90)
+      .record(0x02FB, {static_cast<int>(0xFFEC), 0, 0, 0, 400, 0, 0, 0})  // 20 units high
+      .record(0x012D, {1})
+      .record(0x0209, {0xFFFF, 0x00FF})       // white text
+      .record(0x012E, {0})
+      .raw(0x0521, std::string("\x02\0MM", 4) + std::string("\x37\0\x3C\0", 4));  // at (60, 55)
+  test::WriteBytes(dir / "mixed.wmf", wmf.bytes());
+  QtPictureSource source;
+  std::optional<Picture> picture = source.load((dir / "mixed.wmf").string());
+  ASSERT_TRUE(picture);
+  RasterImage px = DrawnOverBlue(*picture, 200, 200);
+  // The bitmap's top row is red, white; the bottom row blue, green; each pixel now 50 x 50.
+  EXPECT_EQ(px.at(25, 25), kRedPixel);
+  EXPECT_EQ(px.at(75, 25), 0xFFFFFFFFu);
+  EXPECT_EQ(px.at(25, 75), 0xFF0000FFu);
+  EXPECT_EQ(px.at(75, 75), 0xFF00FF00u);
+  // The pen is ten units wide, twenty pixels at this size.
+  int thick = 0;
+  for (int y = 160; y < 200; ++y) thick += px.at(150, y) == 0xFF00FF00u;
+  EXPECT_GE(thick, 19);
+  EXPECT_LE(thick, 21);
+  // The text paints white below (60, 55), about 40 pixels high.
+  int white = 0;
+  for (int y = 110; y < 155; ++y)
+    for (int x = 120; x < 200; ++x) white += px.at(x, y) == 0xFFFFFFFFu;
+  EXPECT_GT(white, 20);
 }
 
 TEST(QtPictures, IconsShowTheBackgroundThroughTheirMask) {

@@ -1,6 +1,8 @@
 // Headless rendering through the same view and renderer as the window.
 #include "inspect/Render.h"
 
+#include <QGuiApplication>
+
 #include <cstdlib>
 #include <string_view>
 
@@ -19,11 +21,22 @@ namespace zf61 {
 
 namespace {
 
+// Texts in pictures need the font database of a GUI application, here on the offscreen
+// platform unless another is asked for.
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "zf61-inspect";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+}
+
 // What both headless runs need: attributes, a canvas of the size asked for, the view fitted to
 // it, and the renderer with its picture loading.
 struct HeadlessScene {
   HeadlessScene(const DrawingStore& store, int width, int height, int background)
-      : canvas(width, height),
+      : canvas((EnsureGuiApplication(), width), height),
         navigator(
             store,
             [=] {
