@@ -82,9 +82,18 @@ void DrawShape(QPainter& painter, const SceneShape& shape, const FrameToPixels& 
   }
   if (shape.pen.style == LineStyle::None) return;
   int width = std::max(1, static_cast<int>(std::lround(shape.pen.width * f.sx)));
-  QPen pen(ColourOf(shape.pen.rgb), width, PenStyleOf(shape.pen.style),
+  // Dashes and dots are for one-pixel pens; wider ones draw solid, as GDI's do.
+  Qt::PenStyle style = width > 1 ? Qt::SolidLine : PenStyleOf(shape.pen.style);
+  QPen pen(ColourOf(shape.pen.rgb), width, style,
            width > 1 ? Qt::RoundCap : Qt::FlatCap, width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
   pen.setCosmetic(true);
+  if (style != Qt::SolidLine && shape.opaqueBackground) {
+    // The gaps of a dashed line show the background colour unless the background is clear.
+    QPen gaps = pen;
+    gaps.setStyle(Qt::SolidLine);
+    gaps.setColor(ColourOf(shape.backgroundRgb));
+    painter.strokePath(path, gaps);
+  }
   painter.strokePath(path, pen);
 }
 
@@ -104,7 +113,7 @@ void DrawText(QPainter& painter, const SceneText& text, const FrameToPixels& f) 
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
   QString string = Decoded(text.bytes, text.utf16);
   int pixels = static_cast<int>(std::lround(text.height * std::fabs(f.sy)));
-  if (string.isEmpty() || pixels < 1 || pixels > 1 << 16) return;
+  if (string.isEmpty() || pixels < 1 || pixels > 1 << 14) return;
   QFont font(Decoded(text.face, text.utf16));
   font.setPixelSize(pixels);
   font.setWeight(static_cast<QFont::Weight>(std::clamp(text.weight == 0 ? 400 : text.weight, 1, 1000)));
