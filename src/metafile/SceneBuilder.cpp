@@ -108,6 +108,12 @@ void SceneBuilder::moveTo(ScenePoint p) {
   if (inBracket_) Add(bracket_, PathVerb::Move, state_.current);
 }
 
+void SceneBuilder::startAtCurrent(ScenePath& path) const {
+  // Within a path bracket, drawing on from where the last figure ended continues that figure.
+  bool continues = inBracket_ && !bracket_.empty() && bracket_.verbs.back() != PathVerb::Close;
+  if (!continues) Add(path, PathVerb::Move, state_.current);
+}
+
 void SceneBuilder::lineTo(ScenePoint p) {
   polyline({p}, true);
 }
@@ -117,9 +123,7 @@ void SceneBuilder::polyline(const std::vector<ScenePoint>& points, bool fromCurr
   ScenePath path;
   size_t first = 0;
   if (fromCurrent) {
-    // Within a path bracket a line from where the last figure ended continues that figure.
-    bool continues = inBracket_ && !bracket_.empty() && bracket_.verbs.back() != PathVerb::Close;
-    if (!continues) Add(path, PathVerb::Move, state_.current);
+    startAtCurrent(path);
   } else {
     Add(path, PathVerb::Move, toFrame(points[0]));
     first = 1;
@@ -144,7 +148,8 @@ void SceneBuilder::bezier(const std::vector<ScenePoint>& points, bool fromCurren
   size_t first = fromCurrent ? 0 : 1;
   if (points.size() < first + 3) return;
   ScenePath path;
-  Add(path, PathVerb::Move, fromCurrent ? state_.current : toFrame(points[0]));
+  if (fromCurrent) startAtCurrent(path);
+  else Add(path, PathVerb::Move, toFrame(points[0]));
   for (size_t i = first; i + 2 < points.size(); i += 3) {
     path.verbs.push_back(PathVerb::Cubic);
     for (size_t k = 0; k < 3; ++k) path.points.push_back(toFrame(points[i + k]));
@@ -213,7 +218,7 @@ void SceneBuilder::arc(ArcKind kind, const EllipseBox& box, ScenePoint start, Sc
     Add(path, PathVerb::Move, toFrame({box.centreX(), box.centreY()}));
     Add(path, PathVerb::Line, first);
   } else if (kind == ArcKind::ArcTo) {
-    Add(path, PathVerb::Move, state_.current);
+    startAtCurrent(path);
     Add(path, PathVerb::Line, first);
   } else {
     Add(path, PathVerb::Move, first);

@@ -69,6 +69,7 @@ class SceneBuilder {
   MetafileScene take() { return std::move(scene_); }
 
  private:
+  void startAtCurrent(ScenePath& path) const;
   void finish(ScenePath&& path, bool stroke, bool fill);
   void addArc(ScenePath& path, const EllipseBox& box, double start, double sweep);
   double sweepBetween(const EllipseBox& box, ScenePoint start, ScenePoint end) const;

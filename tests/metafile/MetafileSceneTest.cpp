@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -127,6 +128,34 @@ TEST(MetafileScene, ArcsRunCounterClockwiseAsSeenUnlessToldOtherwise) {
   EXPECT_GT(ShapeAt(*scene, 0).path.points[1].y, 50 * 25);  // leaving downwards
   EXPECT_EQ(Cubics(ShapeAt(*scene, 1)), 4u);
   EXPECT_EQ(ShapeAt(*scene, 1).brush.style, FillStyle::None);  // an arc is not filled
+}
+
+TEST(MetafileScene, PathBracketsGatherOneFigureAndDrawItOnce) {
+  EmfBytes emf(1000, 1000);
+  std::string curve;
+  for (long v : {0L, 0L, 0L, 0L, 3L}) Put32(curve, v);
+  for (int v : {100, 50, 100, 100, 50, 100}) Put16(curve, v);
+  emf.record(59, {})                   // begin
+      .record(27, {0, 0})
+      .record(54, {100, 0})            // drawn nowhere yet: only gathered
+      .raw(88, curve)                  // on from (100, 0) to (50, 100)
+      .record(55, {0, 0, 100, 200, 50, 100, 0, 100})  // and an arc on from there
+      .record(61, {})                  // closed
+      .record(60, {})                  // end
+      .record(62, {0, 0, 0, 0});       // filled
+  std::optional<MetafileScene> scene = ReadMetafile(emf.bytes());
+  ASSERT_TRUE(scene);
+  ASSERT_EQ(scene->items.size(), 1u);
+  const SceneShape& figure = ShapeAt(*scene, 0);
+  std::vector<PathVerb> verbs = figure.path.verbs;
+  ASSERT_GE(verbs.size(), 5u);
+  EXPECT_EQ(std::count(verbs.begin(), verbs.end(), PathVerb::Move), 1);  // one figure
+  EXPECT_EQ(verbs[1], PathVerb::Line);
+  EXPECT_EQ(verbs[2], PathVerb::Cubic);
+  EXPECT_EQ(verbs[3], PathVerb::Line);  // the arc's lead-in from the curve's end
+  EXPECT_EQ(verbs.back(), PathVerb::Close);
+  EXPECT_EQ(figure.pen.style, LineStyle::None);  // filled, not outlined
+  EXPECT_EQ(figure.brush.style, FillStyle::Solid);
 }
 
 TEST(MetafileScene, TextAndBitmapsKeepTheirBytes) {
