@@ -340,8 +340,8 @@ FrameMapping MappingOf(const RecordBytes& h) {
 std::optional<MetafileScene> ReadEmf(std::string_view bytes) {
   RecordBytes file(bytes);
   if (file.u32(0) != kHeaderType || file.u32(40) != kSignature) return std::nullopt;
-  double width = file.i32(32).value_or(0) - file.i32(24).value_or(0);
-  double height = file.i32(36).value_or(0) - file.i32(28).value_or(0);
+  auto field = [&](size_t at) { return static_cast<double>(file.i32(at).value_or(0)); };
+  double width = field(32) - field(24), height = field(36) - field(28);
   if (!(width > 0) || !(height > 0)) return std::nullopt;
   size_t headerSize = file.u32(4).value_or(0);
   EmfPlayer player(width, height, MappingOf(file));

@@ -16,6 +16,9 @@
 namespace zf61 {
 namespace {
 
+// The widest pen and the highest text drawn, in pixels.
+constexpr double kMaxPixels = 16384.0;
+
 struct FrameToPixels {
   QRectF target;
   double sx = 1.0, sy = 1.0;
@@ -81,7 +84,7 @@ void DrawShape(QPainter& painter, const SceneShape& shape, const FrameToPixels& 
     }
   }
   if (shape.pen.style == LineStyle::None) return;
-  int width = std::max(1, static_cast<int>(std::lround(shape.pen.width * f.sx)));
+  int width = static_cast<int>(std::lround(std::clamp(shape.pen.width * f.sx, 1.0, kMaxPixels)));
   // Dashes and dots are for one-pixel pens; wider ones draw solid, as GDI's do.
   Qt::PenStyle style = width > 1 ? Qt::SolidLine : PenStyleOf(shape.pen.style);
   QPen pen(ColourOf(shape.pen.rgb), width, style,
@@ -112,8 +115,9 @@ void DrawText(QPainter& painter, const SceneText& text, const FrameToPixels& f) 
   // Fonts need the application's font database; a tool without one draws no text.
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
   QString string = Decoded(text.bytes, text.utf16);
-  int pixels = static_cast<int>(std::lround(text.height * std::fabs(f.sy)));
-  if (string.isEmpty() || pixels < 1 || pixels > 1 << 14) return;
+  double height = text.height * std::fabs(f.sy);
+  if (string.isEmpty() || !(height >= 0.5 && height <= kMaxPixels)) return;
+  int pixels = static_cast<int>(std::lround(height));
   QFont font(Decoded(text.face, text.utf16));
   font.setPixelSize(pixels);
   font.setWeight(static_cast<QFont::Weight>(std::clamp(text.weight == 0 ? 400 : text.weight, 1, 1000)));

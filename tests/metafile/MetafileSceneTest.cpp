@@ -238,6 +238,10 @@ TEST(MetafileScene, DamagedFilesStopCleanly) {
   EXPECT_TRUE(ReadMetafile(stuck));
   EXPECT_FALSE(ReadMetafile(WmfBytes(0, 100).bytes()));
   EXPECT_FALSE(ReadMetafile(EmfBytes(100, -5).bytes()));
+  std::string farLeft = EmfBytes(100, 100).bytes();  // a frame wider than 32 bits can count
+  farLeft.replace(24, 4, std::string("\0\0\0\x80", 4));
+  ASSERT_TRUE(ReadMetafile(farLeft));
+  EXPECT_EQ(ReadMetafile(farLeft)->width, 100 + 2147483648.0);
   EXPECT_FALSE(ReadMetafile("not a metafile"));
 }
 
