@@ -84,7 +84,8 @@ void DrawShape(QPainter& painter, const SceneShape& shape, const FrameToPixels& 
     }
   }
   if (shape.pen.style == LineStyle::None) return;
-  int width = static_cast<int>(std::lround(std::clamp(shape.pen.width * f.sx, 1.0, kMaxPixels)));
+  double scaled = shape.pen.width * f.sx;
+  int width = scaled >= 1.0 ? static_cast<int>(std::lround(std::min(scaled, kMaxPixels))) : 1;
   // Dashes and dots are for one-pixel pens; wider ones draw solid, as GDI's do.
   Qt::PenStyle style = width > 1 ? Qt::SolidLine : PenStyleOf(shape.pen.style);
   QPen pen(ColourOf(shape.pen.rgb), width, style,
