@@ -259,9 +259,8 @@ void QtCanvas::drawPicture(const Picture& picture, int32_t left, int32_t top, in
                            int32_t bottom) {
   if (auto* metafile = dynamic_cast<const QtMetafilePicture*>(picture.native.get())) {
     if (right == left || bottom == top) return;
-    QRectF target(std::min(left, right), std::min(top, bottom), std::abs(right - left),
-                  std::abs(bottom - top));
-    metafile->draw(painter(), target);
+    QRectF target(QPointF(left, top), QPointF(right, bottom));  // in doubles: no overflow
+    metafile->draw(painter(), target.normalized());
     return;
   }
   auto* translucent = dynamic_cast<const QtTranslucentPicture*>(picture.native.get());
