@@ -140,6 +140,10 @@ void Win32Form::presentCanvas() {
 
 void Win32Form::presentStatus() {
   RedrawWindow(control(kIdLabelA1), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  // Looking at the queue, without taking anything from it, tells Windows the window still
+  // answers, so a long run is not shown as "not responding" over its progress.
+  MSG msg;
+  PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_NOYIELD);
 }
 
 WindowGeometry Win32Form::geometry() const {
