@@ -12,10 +12,6 @@
 namespace zf61 {
 namespace {
 
-// One-pixel lines with both ends within this of the canvas are walked directly; the walk's
-// length is bounded by it.
-constexpr int32_t kThinLineReach = 1 << 14;
-
 // Qt's raster engine works in fixed point; geometry is kept within the guard band around the
 // canvas so that far-away points cannot wrap around.
 std::vector<QPointF> ClipToGuard(const std::vector<PointD>& points, const QImage& image) {
@@ -113,11 +109,6 @@ void QtCanvas::moveTo(int32_t x, int32_t y) {
   currentY_ = y;
 }
 
-bool QtCanvas::nearCanvas(int32_t x, int32_t y) const {
-  return x >= -kThinLineReach && y >= -kThinLineReach && x <= image_.width() + kThinLineReach &&
-         y <= image_.height() + kThinLineReach;
-}
-
 void QtCanvas::thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
   // Bresenham's walk from the first point up to, not including, the last.
   const uint32_t colour = ToRgb32(penColour_);
@@ -133,16 +124,15 @@ void QtCanvas::thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
 }
 
 void QtCanvas::thinSegment(PixelPoint a, PixelPoint b, uint32_t colour) {
-  // The walk of thinLine with its end pixel, which the line primitive sets afterwards. A walk
-  // between two pixels on the canvas stays in their bounding box, so it needs no checks.
+  // The walk of thinLine with its end pixel, which the line primitive sets afterwards, checking
+  // each pixel against the canvas.
   int32_t x0 = a.x, y0 = a.y;
   const int32_t x1 = b.x, y1 = b.y;
   const int32_t dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
   const int32_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   int32_t err = dx + dy;
-  const bool checked = !onCanvas(a) || !onCanvas(b);
   for (;;) {
-    if (!checked || (x0 >= 0 && y0 >= 0 && x0 < width_ && y0 < height_)) row(y0)[x0] = colour;
+    if (x0 >= 0 && y0 >= 0 && x0 < width_ && y0 < height_) row(y0)[x0] = colour;
     if (x0 == x1 && y0 == y1) break;
     int32_t e2 = 2 * err;
     if (e2 >= dy) err += dy, x0 += sx;
@@ -173,17 +163,46 @@ void QtCanvas::segments(const std::vector<PixelPoint>& ends) {
     return;
   }
   const uint32_t colour = ToRgb32(penColour_);
+  const PixelRows pixelRows = rows();
+  // Every piece ends by setting its end pixel in the one colour of the call, so a piece that
+  // starts there finds its first pixel already set.
+  PixelPoint lastEnd{-1, -1};
   for (size_t i = 1; i < ends.size(); i += 2) {
     PixelPoint a = ends[i - 1], b = ends[i];
-    if (nearCanvas(a.x, a.y) && nearCanvas(b.x, b.y)) {
+    if (onCanvas(a) && onCanvas(b)) {
+      if (a == lastEnd) {
+        ThinLineAfterStart(pixelRows, a, b, colour);
+      } else {
+        ThinLine(pixelRows, a, b, colour);
+      }
+    } else if (nearCanvas(a.x, a.y) && nearCanvas(b.x, b.y)) {
       thinSegment(a, b, colour);
     } else {
       moveTo(a.x, a.y);
       lineTo(b.x, b.y);
       setPixel(b.x, b.y, penColour_);
     }
+    lastEnd = b;
   }
   if (ends.size() >= 2) moveTo(ends[ends.size() - 1].x, ends[ends.size() - 1].y);
+}
+
+void QtCanvas::chain(const PixelPoint* points, size_t count) {
+  bool allOnCanvas = count > 0 && thinPen();
+  for (size_t i = 0; allOnCanvas && i < count; ++i) allOnCanvas = onCanvas(points[i]);
+  if (!allOnCanvas) {
+    Canvas::chain(points, count);
+    return;
+  }
+  // One colour throughout: every piece starts on the pixel the piece before set.
+  const uint32_t colour = ToRgb32(penColour_);
+  const PixelRows pixelRows = rows();
+  *pixelRows.at(points[0].x, points[0].y) = colour;
+  for (size_t i = 1; i < count; ++i) {
+    if (points[i] != points[i - 1]) ThinLineAfterStart(pixelRows, points[i - 1], points[i], colour);
+  }
+  currentX_ = points[count - 1].x;
+  currentY_ = points[count - 1].y;
 }
 
 void QtCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {

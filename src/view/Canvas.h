@@ -76,6 +76,19 @@ class Canvas {
       setPixel(ends[i].x, ends[i].y, penColour());
     }
   }
+  // The line primitive from each of `count` points to the next, as segments() draws the pairs;
+  // a piece of no length after the first only sets the pixel the piece before ended on, and is
+  // left out.
+  virtual void chain(const PixelPoint* points, size_t count) {
+    std::vector<PixelPoint> ends;
+    ends.reserve(2 * count);
+    for (size_t i = 1; i < count; ++i) {
+      if (i > 1 && points[i] == points[i - 1]) continue;
+      ends.push_back(points[i - 1]);
+      ends.push_back(points[i]);
+    }
+    segments(ends);
+  }
   // Outline with the pen, inside with the brush, right and bottom edges exclusive.
   virtual void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
   virtual void polyline(const std::vector<PixelPoint>& points) = 0;

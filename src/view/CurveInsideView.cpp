@@ -48,31 +48,34 @@ bool OnePixel(const ViewWindow& view, double left, double bottom, double right, 
   return view.DrawingToWindow(right, top) == pixel;
 }
 
-// RoundPixelCoordinate for a coordinate inside the view, which is positive and far within the
-// limit: the same truncation and fraction, without the checks.
-int32_t RoundInsideView(double pixels) {
-  int32_t whole = static_cast<int32_t>(pixels);
-  return whole + (pixels - static_cast<double>(whole) >= 0.5 ? 1 : 0);
-}
-
 // The chords' ends in pixels, as DrawingToWindow gives them, worked out together.
 void ChordEndPixels(const ViewWindow& view, const EllipseFrame& frame, const CurveAngles& angles,
                     PixelPoint (&pixels)[kCurvePoints]) {
   double px[kCurvePoints], py[kCurvePoints];
-  for (int i = 0; i < kCurvePoints; ++i) {
-    PointD p = frame.at(angles.cosines[i], angles.sines[i]);
-    px[i] = (p.x - view.Left) * view.Scale;
-    py[i] = (p.y - view.Bottom) * view.Scale;
+  if (frame.untilted()) {
+    for (int i = 0; i < kCurvePoints; ++i) {
+      PointD p = frame.atUntilted(angles.cosines[i], angles.sines[i]);
+      px[i] = (p.x - view.Left) * view.Scale;
+      py[i] = (p.y - view.Bottom) * view.Scale;
+    }
+  } else {
+    for (int i = 0; i < kCurvePoints; ++i) {
+      PointD p = frame.at(angles.cosines[i], angles.sines[i]);
+      px[i] = (p.x - view.Left) * view.Scale;
+      py[i] = (p.y - view.Bottom) * view.Scale;
+    }
   }
   for (int i = 0; i < kCurvePoints; ++i) {
     pixels[i] = {RoundInsideView(px[i]), view.PixelHeight - RoundInsideView(py[i])};
   }
 }
 
+// The chords as one chain of line primitives.
 void EmitSolidChords(DrawContext& ctx, const EllipseFrame& frame, const CurveAngles& angles) {
   PixelPoint pixels[kCurvePoints];
   ChordEndPixels(ctx.view, frame, angles, pixels);
-  for (int i = 1; i < kCurvePoints; ++i) EmitSegment(ctx, pixels[i - 1], pixels[i]);
+  FlushSegments(ctx);
+  ctx.canvas.chain(pixels, kCurvePoints);
 }
 
 // Walks the pattern along every chord. A chord whose box (with the margin) lies on one pixel

@@ -34,6 +34,12 @@ inline void EmitSegment(DrawContext& ctx, PixelPoint a, PixelPoint b) {
 
 // The visible part of a segment in drawing units, as DrawClippedLine draws it.
 inline void EmitClippedLine(DrawContext& ctx, double x1, double y1, double x2, double y2) {
+  // Both ends inside: ClipSegment would leave the segment as it is.
+  PixelPoint a, b;
+  if (PixelInsideView(ctx.view, x1, y1, a) && PixelInsideView(ctx.view, x2, y2, b)) {
+    EmitSegment(ctx, a, b);
+    return;
+  }
   if (ClipSegment(ctx.view, x1, y1, x2, y2) == ClipResult::Invisible) return;
   EmitSegment(ctx, ctx.view.DrawingToWindow(x1, y1), ctx.view.DrawingToWindow(x2, y2));
 }

@@ -71,7 +71,8 @@ class RandomDrawing {
       x1 = store.lines.back().x2, y1 = store.lines.back().y2;
     // Mostly short lines, some across the whole view.
     double length = pick(3) ? radius() : uniform(0.0, 3.0 * kWidth / scale_);
-    double a = uniform(0.0, kTwoPi);
+    // A quarter along the axes, where the pieces are rows and columns of pixels.
+    double a = pick(4) ? uniform(0.0, kTwoPi) : pick(4) * (kPi / 2.0);
     LineFigure& l = store.appendLine();
     l.x1 = x1, l.y1 = y1, l.x2 = x1 + length * std::cos(a), l.y2 = y1 + length * std::sin(a);
   }
