@@ -164,17 +164,10 @@ void QtCanvas::segments(const std::vector<PixelPoint>& ends) {
   }
   const uint32_t colour = ToRgb32(penColour_);
   const PixelRows pixelRows = rows();
-  // Every piece ends by setting its end pixel in the one colour of the call, so a piece that
-  // starts there finds its first pixel already set.
-  PixelPoint lastEnd{-1, -1};
   for (size_t i = 1; i < ends.size(); i += 2) {
     PixelPoint a = ends[i - 1], b = ends[i];
     if (onCanvas(a) && onCanvas(b)) {
-      if (a == lastEnd) {
-        ThinLineAfterStart(pixelRows, a, b, colour);
-      } else {
-        ThinLine(pixelRows, a, b, colour);
-      }
+      ThinLine(pixelRows, a, b, colour);
     } else if (nearCanvas(a.x, a.y) && nearCanvas(b.x, b.y)) {
       thinSegment(a, b, colour);
     } else {
@@ -182,7 +175,6 @@ void QtCanvas::segments(const std::vector<PixelPoint>& ends) {
       lineTo(b.x, b.y);
       setPixel(b.x, b.y, penColour_);
     }
-    lastEnd = b;
   }
   if (ends.size() >= 2) moveTo(ends[ends.size() - 1].x, ends[ends.size() - 1].y);
 }
@@ -194,13 +186,12 @@ void QtCanvas::chain(const PixelPoint* points, size_t count) {
     Canvas::chain(points, count);
     return;
   }
-  // One colour throughout: every piece starts on the pixel the piece before set.
+  // One colour throughout: every piece starts on the pixel the piece before set. A piece of no
+  // length sets that pixel once more, which is cheaper than telling it apart.
   const uint32_t colour = ToRgb32(penColour_);
   const PixelRows pixelRows = rows();
   *pixelRows.at(points[0].x, points[0].y) = colour;
-  for (size_t i = 1; i < count; ++i) {
-    if (points[i] != points[i - 1]) ThinLineAfterStart(pixelRows, points[i - 1], points[i], colour);
-  }
+  for (size_t i = 1; i < count; ++i) ThinLineAfterStart(pixelRows, points[i - 1], points[i], colour);
   currentX_ = points[count - 1].x;
   currentY_ = points[count - 1].y;
 }

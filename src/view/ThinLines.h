@@ -28,7 +28,7 @@ struct PixelRows {
 inline void ThinLineAfterStart(const PixelRows& rows, PixelPoint a, PixelPoint b,
                                uint32_t colour) {
   const int32_t dx = std::abs(b.x - a.x), dy = std::abs(b.y - a.y);
-  if (dx <= 1 && dy <= 1) {  // neighbours (or one pixel): the walk's one step lands on b
+  if ((dx | dy) <= 1) {  // neighbours (or one pixel): the walk's one step lands on b
     *rows.at(b.x, b.y) = colour;
     return;
   }
