@@ -186,14 +186,16 @@ void QtCanvas::chain(const PixelPoint* points, size_t count) {
     Canvas::chain(points, count);
     return;
   }
-  // One colour throughout: every piece starts on the pixel the piece before set. A piece of no
-  // length sets that pixel once more, which is cheaper than telling it apart.
-  const uint32_t colour = ToRgb32(penColour_);
-  const PixelRows pixelRows = rows();
-  *pixelRows.at(points[0].x, points[0].y) = colour;
-  for (size_t i = 1; i < count; ++i) ThinLineAfterStart(pixelRows, points[i - 1], points[i], colour);
+  ThinChain(rows(), points, count, ToRgb32(penColour_));
   currentX_ = points[count - 1].x;
   currentY_ = points[count - 1].y;
+}
+
+bool QtCanvas::thinLineRows(PixelRows& pixelRows, uint32_t& pixel) {
+  if (!thinPen()) return false;
+  pixelRows = rows();
+  pixel = ToRgb32(penColour_);
+  return true;
 }
 
 void QtCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {

@@ -41,6 +41,7 @@ class QtCanvas final : public Canvas {
   void setPixel(int32_t x, int32_t y, Colour colour) override;
   void segments(const std::vector<PixelPoint>& ends) override;
   void chain(const PixelPoint* points, size_t count) override;
+  bool thinLineRows(PixelRows& rows, uint32_t& pixel) override;
   void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
   void polyline(const std::vector<PixelPoint>& points) override;
   void polygon(const std::vector<PixelPoint>& points) override;

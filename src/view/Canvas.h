@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Colour.h"
+#include "view/ThinLines.h"
 #include "view/ViewWindow.h"
 
 namespace zf61 {
@@ -89,6 +90,10 @@ class Canvas {
     }
     segments(ends);
   }
+  // True where the current pen's lines may be written straight into the canvas's pixels with
+  // ThinLine and give the pixels of the line primitive: then `rows` and the pen's `pixel` value.
+  // The rows stay valid until the pen or the canvas changes.
+  virtual bool thinLineRows(PixelRows& /*rows*/, uint32_t& /*pixel*/) { return false; }
   // Outline with the pen, inside with the brush, right and bottom edges exclusive.
   virtual void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
   virtual void polyline(const std::vector<PixelPoint>& points) = 0;

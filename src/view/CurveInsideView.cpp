@@ -70,12 +70,22 @@ void ChordEndPixels(const ViewWindow& view, const EllipseFrame& frame, const Cur
   }
 }
 
+bool ChainHeld(const PixelRows& rows, const PixelPoint (&pixels)[kCurvePoints]) {
+  bool held = true;
+  for (const PixelPoint& p : pixels) held &= rows.holds(p);
+  return held;
+}
+
 // The chords as one chain of line primitives.
 void EmitSolidChords(DrawContext& ctx, const EllipseFrame& frame, const CurveAngles& angles) {
   PixelPoint pixels[kCurvePoints];
   ChordEndPixels(ctx.view, frame, angles, pixels);
-  FlushSegments(ctx);
-  ctx.canvas.chain(pixels, kCurvePoints);
+  if (ctx.thinDirect && ChainHeld(ctx.thinRows, pixels)) {
+    ThinChain(ctx.thinRows, pixels, kCurvePoints, ctx.thinPixel);
+  } else {
+    FlushSegments(ctx);
+    ctx.canvas.chain(pixels, kCurvePoints);
+  }
 }
 
 // Walks the pattern along every chord. A chord whose box (with the margin) lies on one pixel

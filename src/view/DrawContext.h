@@ -34,6 +34,11 @@ struct DrawContext {
   CurveAngleCache curveAngles;
   // Pairs of line ends gathered while one figure is stroked, handed to the canvas at once.
   std::vector<PixelPoint> segmentEnds;
+  // While one figure is stroked with a pen whose pieces the canvas lets be written straight
+  // into its pixels: those pixels and the pen's value. Pieces with an end off them are gathered.
+  bool thinDirect = false;
+  PixelRows thinRows;
+  uint32_t thinPixel = 0;
   // Every chord and dash issued one by one through the line primitive, without the shortcuts
   // for curves inside the view; the shortcuts give the same pixels, which tests compare.
   bool plainDrawing = false;

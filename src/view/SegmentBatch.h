@@ -18,9 +18,26 @@ inline void FlushSegments(DrawContext& ctx) {
   ctx.segmentEnds.clear();
 }
 
+// Before the pieces of one figure, with its pen set.
+inline void BeginPieces(DrawContext& ctx) {
+  ctx.thinDirect = !ctx.plainDrawing && ctx.canvas.thinLineRows(ctx.thinRows, ctx.thinPixel);
+}
+
+// After them: what was gathered goes to the canvas.
+inline void EndPieces(DrawContext& ctx) {
+  FlushSegments(ctx);
+  ctx.thinDirect = false;
+}
+
 inline void EmitSegment(DrawContext& ctx, PixelPoint a, PixelPoint b) {
   if (ctx.plainDrawing) {
     SegmentPx(ctx.canvas, a.x, a.y, b.x, b.y);
+    return;
+  }
+  // The pieces of a figure are all of its pen's colour, so the ones written at once and the
+  // ones gathered may reach the pixels in either order.
+  if (ctx.thinDirect && ctx.thinRows.holds(a) && ctx.thinRows.holds(b)) {
+    ThinLine(ctx.thinRows, a, b, ctx.thinPixel);
     return;
   }
   std::vector<PixelPoint>& ends = ctx.segmentEnds;
