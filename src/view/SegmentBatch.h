@@ -1,6 +1,7 @@
-// The line pieces of one figure (chords, dashes, zigzag strokes) gathered as pixel pairs and
-// handed to the canvas in one call, in the order they were issued. In plain drawing every piece
-// goes straight to the line primitive instead.
+// The line pieces of one figure (chords, dashes, zigzag strokes): written straight into the
+// canvas's pixels where it allows that for the pen, else gathered as pixel pairs and handed to
+// the canvas in one call, in the order they were issued. In plain drawing every piece goes
+// straight to the line primitive instead.
 #pragma once
 
 #include "view/CanvasPrimitives.h"
@@ -12,11 +13,11 @@ namespace zf61 {
 // Pairs held at most before they are handed over, so that a huge figure needs no huge buffer.
 inline constexpr size_t kMaxBatchedEnds = 8192;
 
-inline void FlushSegments(DrawContext& ctx) {
-  if (ctx.segmentEnds.empty()) return;
-  ctx.canvas.segments(ctx.segmentEnds);
-  ctx.segmentEnds.clear();
-}
+// Hands what was gathered to the canvas.
+void FlushSegments(DrawContext& ctx);
+
+// A piece that is not written at once: to the line primitive in plain drawing, else gathered.
+void GatherSegment(DrawContext& ctx, PixelPoint a, PixelPoint b);
 
 // Before the pieces of one figure, with its pen set.
 inline void BeginPieces(DrawContext& ctx) {
@@ -30,23 +31,13 @@ inline void EndPieces(DrawContext& ctx) {
 }
 
 inline void EmitSegment(DrawContext& ctx, PixelPoint a, PixelPoint b) {
-  if (ctx.plainDrawing) {
-    SegmentPx(ctx.canvas, a.x, a.y, b.x, b.y);
-    return;
-  }
   // The pieces of a figure are all of its pen's colour, so the ones written at once and the
   // ones gathered may reach the pixels in either order.
   if (ctx.thinDirect && ctx.thinRows.holds(a) && ctx.thinRows.holds(b)) {
     ThinLine(ctx.thinRows, a, b, ctx.thinPixel);
     return;
   }
-  std::vector<PixelPoint>& ends = ctx.segmentEnds;
-  // A piece of no length that starts where the piece before ended sets that end pixel again,
-  // whatever the pen: leaving it out changes nothing.
-  if (a == b && !ends.empty() && ends.back() == a) return;
-  if (ends.size() >= kMaxBatchedEnds) FlushSegments(ctx);
-  ends.push_back(a);
-  ends.push_back(b);
+  GatherSegment(ctx, a, b);
 }
 
 // The visible part of a segment in drawing units, as DrawClippedLine draws it.

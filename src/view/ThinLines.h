@@ -18,9 +18,15 @@ struct PixelRows {
   int32_t width = 0;
   int32_t height = 0;
 
-  bool holds(PixelPoint p) const { return p.x >= 0 && p.y >= 0 && p.x < width && p.y < height; }
+  bool holds(PixelPoint p) const {
+    return static_cast<uint32_t>(p.x) < static_cast<uint32_t>(width) &&
+           static_cast<uint32_t>(p.y) < static_cast<uint32_t>(height);
+  }
   uint32_t* at(int32_t x, int32_t y) const { return bits + y * stride + x; }
 };
+
+// ThinLineAfterStart for pixels more than one step apart.
+void ThinLongLineAfterStart(const PixelRows& rows, PixelPoint a, PixelPoint b, uint32_t colour);
 
 // The pixels of the line from `a` to `b` after `a` itself, `b` included; both on the rows, so
 // the walk, which stays in their bounding box, needs no checks. A line that starts where one of
@@ -32,26 +38,7 @@ inline void ThinLineAfterStart(const PixelRows& rows, PixelPoint a, PixelPoint b
     *rows.at(b.x, b.y) = colour;
     return;
   }
-  const int32_t sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
-  if (dy == 0) {  // the walk only ever steps along x
-    uint32_t* p = rows.at(a.x, a.y);
-    for (int32_t i = 1; i <= dx; ++i) p[i * sx] = colour;
-    return;
-  }
-  if (dx == 0) {  // only along y
-    uint32_t* p = rows.at(a.x, a.y);
-    const ptrdiff_t step = sy * rows.stride;
-    for (int32_t i = 1; i <= dy; ++i) p[i * step] = colour;
-    return;
-  }
-  int32_t x = a.x, y = a.y;
-  int32_t err = dx - dy;
-  do {
-    const int32_t e2 = 2 * err;
-    if (e2 >= -dy) err -= dy, x += sx;
-    if (e2 <= dx) err += dx, y += sy;
-    *rows.at(x, y) = colour;
-  } while (x != b.x || y != b.y);
+  ThinLongLineAfterStart(rows, a, b, colour);
 }
 
 // The whole line, both end pixels included.
