@@ -40,8 +40,8 @@ bool InsideView(const ViewRect& view, const CurveBox& box) {
   return OutCode(view, box.left, box.bottom) == 0 && OutCode(view, box.right, box.top) == 0;
 }
 
-// Pixel rounding keeps the order of the coordinates, so when opposite corners of a box fall on
-// one pixel every point of the box does.
+// Pixel rounding keeps the order of the coordinates, so every point of a box has its pixel
+// between those of two opposite corners; when they are one pixel every point is on it.
 bool OnePixel(const ViewWindow& view, double left, double bottom, double right, double top,
               PixelPoint& pixel) {
   pixel = view.DrawingToWindow(left, bottom);
@@ -70,17 +70,13 @@ void ChordEndPixels(const ViewWindow& view, const EllipseFrame& frame, const Cur
   }
 }
 
-bool ChainHeld(const PixelRows& rows, const PixelPoint (&pixels)[kCurvePoints]) {
-  bool held = true;
-  for (const PixelPoint& p : pixels) held &= rows.holds(p);
-  return held;
-}
-
-// The chords as one chain of line primitives.
-void EmitSolidChords(DrawContext& ctx, const EllipseFrame& frame, const CurveAngles& angles) {
+// The chords as one chain of line primitives: written straight into the canvas's pixels when
+// the box's corner pixels, and so every chord end between them, lie on them.
+void EmitSolidChords(DrawContext& ctx, const EllipseFrame& frame, const CurveAngles& angles,
+                     PixelPoint boxLowLeft, PixelPoint boxUpRight) {
   PixelPoint pixels[kCurvePoints];
   ChordEndPixels(ctx.view, frame, angles, pixels);
-  if (ctx.thinDirect && ChainHeld(ctx.thinRows, pixels)) {
+  if (ctx.thinDirect && ctx.thinRows.holds(boxLowLeft) && ctx.thinRows.holds(boxUpRight)) {
     ThinChain(ctx.thinRows, pixels, kCurvePoints, ctx.thinPixel);
   } else {
     FlushSegments(ctx);
@@ -114,13 +110,16 @@ bool DrawCurveInsideView(DrawContext& ctx, const Pattern* pattern, int layerInde
                          const EllipseFrame& frame, const CurveAngles& angles) {
   CurveBox box = BoxOf(frame, pattern ? pattern->amplitude : 0.0);
   if (!InsideView(ctx.view, box)) return false;
-  PixelPoint pixel;
   if (pattern) {
     WalkChords(ctx, *pattern, layerIndex, lineType, frame, angles, box.margin);
-  } else if (OnePixel(ctx.view, box.left, box.bottom, box.right, box.top, pixel)) {
-    EmitSegment(ctx, pixel, pixel);
+    return true;
+  }
+  PixelPoint lowLeft = ctx.view.DrawingToWindow(box.left, box.bottom);
+  PixelPoint upRight = ctx.view.DrawingToWindow(box.right, box.top);
+  if (lowLeft == upRight) {
+    EmitSegment(ctx, lowLeft, lowLeft);
   } else {
-    EmitSolidChords(ctx, frame, angles);
+    EmitSolidChords(ctx, frame, angles, lowLeft, upRight);
   }
   return true;
 }

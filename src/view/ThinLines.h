@@ -50,9 +50,10 @@ inline void ThinLine(const PixelRows& rows, PixelPoint a, PixelPoint b, uint32_t
 // The line from each of `count` points to the next, all on the rows: the first pixel, then each
 // piece after its start, which the piece before set. A piece of no length sets that pixel once
 // more, which is cheaper than telling it apart.
-inline void ThinChain(const PixelRows& rows, const PixelPoint* points, size_t count,
+inline void ThinChain(const PixelRows& pixelRows, const PixelPoint* points, size_t count,
                       uint32_t colour) {
   if (count == 0) return;
+  const PixelRows rows = pixelRows;  // a copy the pixel writes cannot alias
   *rows.at(points[0].x, points[0].y) = colour;
   for (size_t i = 1; i < count; ++i) ThinLineAfterStart(rows, points[i - 1], points[i], colour);
 }

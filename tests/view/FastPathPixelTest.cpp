@@ -95,14 +95,15 @@ class RandomDrawing {
   double scale_;
 };
 
-QImage Draw(const DrawingStore& store, const ViewWindow& view, bool plain) {
-  QtCanvas canvas(kWidth, kHeight);
+QImage Draw(const DrawingStore& store, const ViewWindow& view, bool plain,
+           int canvasWidth = kWidth, int canvasHeight = kHeight) {
+  QtCanvas canvas(canvasWidth, canvasHeight);
   TgraAttribute att;
   DrawContext ctx(canvas, view, att);
   ctx.plainDrawing = plain;
   QtPictureSource pictures;
   NoEscKey esc;
-  ClearCanvas(canvas, att, kWidth, kHeight);
+  ClearCanvas(canvas, att, canvasWidth, canvasHeight);
   EntityRenderer(store, pictures, esc).DrawAll(ctx);
   return canvas.image().copy();
 }
@@ -126,6 +127,24 @@ TEST(FastPaths, RandomDrawingsGiveThePixelsOfChordByChordDrawing) {
     ViewWindow view = test::MakeView(0.0, 0.0, scale, kWidth, kHeight);
     QImage plain = Draw(store, view, true);
     QImage fast = Draw(store, view, false);
+    ASSERT_EQ(DifferingPixels(plain, fast), 0) << "seed " << seed << ", scale " << scale;
+  }
+}
+
+// A canvas smaller than the view: pieces inside the view may end beyond the canvas's pixels,
+// which the pieces written straight into them must leave to the canvas.
+TEST(FastPaths, RandomDrawingsOnACanvasSmallerThanTheViewGiveTheSamePixels) {
+  std::mt19937 scales(11);
+  for (unsigned seed = 1; seed <= 60; ++seed) {
+    double scale =
+        std::exp(std::uniform_real_distribution<>(std::log(0.1), std::log(40.0))(scales));
+    DrawingStore store;
+    RandomDrawing(seed, scale).fill(store);
+    ViewWindow view = test::MakeView(0.0, 0.0, scale, kWidth, kHeight);
+    const int width = kWidth - 1 - static_cast<int>(seed % 40);
+    const int height = kHeight - 1 - static_cast<int>(seed % 30);
+    QImage plain = Draw(store, view, true, width, height);
+    QImage fast = Draw(store, view, false, width, height);
     ASSERT_EQ(DifferingPixels(plain, fast), 0) << "seed " << seed << ", scale " << scale;
   }
 }
