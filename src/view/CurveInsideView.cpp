@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "view/Clipping.h"
+#include "view/PixelRounding.h"
 #include "view/SegmentBatch.h"
 
 namespace zf61 {
@@ -65,9 +66,10 @@ void ChordEndPixels(const ViewWindow& view, const EllipseFrame& frame, const Cur
       py[i] = (p.y - view.Bottom) * view.Scale;
     }
   }
-  for (int i = 0; i < kCurvePoints; ++i) {
-    pixels[i] = {RoundInsideView(px[i]), view.PixelHeight - RoundInsideView(py[i])};
-  }
+  int32_t ix[kCurvePoints], iy[kCurvePoints];
+  RoundInsideViewAll(px, ix, kCurvePoints);
+  RoundInsideViewAll(py, iy, kCurvePoints);
+  for (int i = 0; i < kCurvePoints; ++i) pixels[i] = {ix[i], view.PixelHeight - iy[i]};
 }
 
 // The chords as one chain of line primitives: written straight into the canvas's pixels when

@@ -1,7 +1,8 @@
-// The shortcuts of the drawing (pieces handed to the canvas together, curves inside the view
-// turned to pixels without clipping, curves within one pixel drawn as that pixel, chords within
-// one pixel walked without placing their dashes) against drawing every chord and dash one by one
-// through the line primitive, on seeded random drawings, pixel for pixel.
+// The shortcuts of the drawing (pieces handed to the canvas together or written straight into
+// its pixels, curves inside the view turned to pixels without clipping, curves within one pixel
+// drawn as that pixel, chords within one pixel walked without placing their dashes) against
+// drawing every chord and dash one by one through the line primitive, on seeded random
+// drawings, pixel for pixel; and the inline pixel rounding against RoundHalfAway.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,6 +14,7 @@
 #include "support/RecordingCanvas.h"
 #include "view/CanvasPrimitives.h"
 #include "view/EntityRenderer.h"
+#include "view/PixelRounding.h"
 
 namespace zf61 {
 namespace {
@@ -158,6 +160,22 @@ TEST(FastPaths, InlinePixelRoundingIsRoundHalfAway) {
     if (i % 5 == 0) v = std::nextafter(v, i % 10 == 0 ? 1e10 : -1e10);  // one step beside
     double clamped = std::clamp(v, -kPixelCoordinateLimit, kPixelCoordinateLimit);
     ASSERT_EQ(RoundPixelCoordinate(v), RoundHalfAway(clamped)) << v;
+  }
+  // Coordinates of points inside the view, many at once (an odd count, so both the paired and
+  // the single rounding are used).
+  std::uniform_real_distribution<> inside(0.0, 4000.0), far(0.0, kPixelCoordinateLimit);
+  std::vector<double> values(20001);
+  for (size_t i = 0; i < values.size(); ++i) {
+    double v = i % 7 ? inside(random) : far(random);
+    if (i % 3 == 0) v = std::round(v * 2.0) / 2.0;
+    if (i % 5 == 0) v = std::nextafter(v, i % 10 == 0 ? 1e10 : 0.0);
+    values[i] = std::clamp(v, 0.0, kPixelCoordinateLimit);
+  }
+  std::vector<int32_t> rounded(values.size());
+  RoundInsideViewAll(values.data(), rounded.data(), values.size());
+  for (size_t i = 0; i < values.size(); ++i) {
+    ASSERT_EQ(rounded[i], RoundHalfAway(values[i])) << values[i];
+    ASSERT_EQ(RoundInsideView(values[i]), RoundHalfAway(values[i])) << values[i];
   }
   EXPECT_EQ(RoundPixelCoordinate(std::nan("")), 0);
   EXPECT_EQ(RoundPixelCoordinate(0.49999999999999994), 0);
