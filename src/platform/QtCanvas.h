@@ -70,7 +70,9 @@ class QtCanvas final : public Canvas {
   bool onCanvas(PixelPoint p) const {
     return p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
   }
-  PixelRows rows() const { return {reinterpret_cast<uint32_t*>(bits_), stride_ / 4, width_, height_}; }
+  PixelRows rows() const {
+    return {reinterpret_cast<uint32_t*>(bits_), stride_ / 4, width_, height_};
+  }
   bool thinPen() const { return penWidth_ <= 1 && penMode_ == PenMode::Copy; }
   uint32_t* row(int32_t y) const { return reinterpret_cast<uint32_t*>(bits_ + y * stride_); }
   void thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);

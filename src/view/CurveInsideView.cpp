@@ -49,10 +49,11 @@ bool OnePixel(const ViewWindow& view, double left, double bottom, double right, 
   return view.DrawingToWindow(right, top) == pixel;
 }
 
-// The chords' ends in pixels, as DrawingToWindow gives them, worked out together.
-void ChordEndPixels(const ViewWindow& view, const EllipseFrame& frame, const CurveAngles& angles,
-                    PixelPoint (&pixels)[kCurvePoints]) {
-  double px[kCurvePoints], py[kCurvePoints];
+// The chords' ends in unrounded pixels from the view's lower-left corner (y up), as
+// DrawingToWindow takes them before rounding.
+void ChordEndCoordinates(const ViewWindow& view, const EllipseFrame& frame,
+                         const CurveAngles& angles, double (&px)[kCurvePoints],
+                         double (&py)[kCurvePoints]) {
   if (frame.untilted()) {
     for (int i = 0; i < kCurvePoints; ++i) {
       PointD p = frame.atUntilted(angles.cosines[i], angles.sines[i]);
@@ -66,19 +67,51 @@ void ChordEndPixels(const ViewWindow& view, const EllipseFrame& frame, const Cur
       py[i] = (p.y - view.Bottom) * view.Scale;
     }
   }
+}
+
+// The chords' ends in pixels, as DrawingToWindow gives them, worked out together.
+void ChordEndPixels(const ViewWindow& view, const EllipseFrame& frame, const CurveAngles& angles,
+                    PixelPoint (&pixels)[kCurvePoints]) {
+  double px[kCurvePoints], py[kCurvePoints];
+  ChordEndCoordinates(view, frame, angles, px, py);
   int32_t ix[kCurvePoints], iy[kCurvePoints];
   RoundInsideViewAll(px, ix, kCurvePoints);
   RoundInsideViewAll(py, iy, kCurvePoints);
   for (int i = 0; i < kCurvePoints; ++i) pixels[i] = {ix[i], view.PixelHeight - iy[i]};
 }
 
-// The chords as one chain of line primitives: written straight into the canvas's pixels when
-// the box's corner pixels, and so every chord end between them, lie on them.
+// True when the box's corner pixels are at most one apart each way.
+bool SpansTwoPixels(PixelPoint lowLeft, PixelPoint upRight) {
+  return upRight.x - lowLeft.x <= 1 && lowLeft.y - upRight.y <= 1;
+}
+
+// A solid curve whose box spans at most two pixels each way, written straight into the canvas's
+// pixels. Every chord joins neighbouring pixels or stays on one, so the curve sets just the
+// pixels of its chord ends, at most four. Each end lies in the box's lower pixel or the next one
+// up, and RoundInsideView turns to the next exactly at the half between them.
+void WriteTinyCurve(DrawContext& ctx, const EllipseFrame& frame, const CurveAngles& angles,
+                    PixelPoint lowLeft) {
+  double px[kCurvePoints], py[kCurvePoints];
+  ChordEndCoordinates(ctx.view, frame, angles, px, py);
+  const double xHalf = lowLeft.x + 0.5;
+  const double yHalf = static_cast<double>(ctx.view.PixelHeight - lowLeft.y) + 0.5;
+  unsigned seen = 0;  // bit (right + 2 * up) for each of the four pixels
+  for (int i = 0; i < kCurvePoints; ++i) {
+    seen |= 1u << ((px[i] >= xHalf ? 1 : 0) + (py[i] >= yHalf ? 2 : 0));
+  }
+  for (int q = 0; q < 4; ++q) {
+    if (seen & (1u << q))
+      *ctx.thinRows.at(lowLeft.x + (q & 1), lowLeft.y - (q >> 1)) = ctx.thinPixel;
+  }
+}
+
+// The chords as one chain of line primitives, written straight into the canvas's pixels when
+// `direct`.
 void EmitSolidChords(DrawContext& ctx, const EllipseFrame& frame, const CurveAngles& angles,
-                     PixelPoint boxLowLeft, PixelPoint boxUpRight) {
+                     bool direct) {
   PixelPoint pixels[kCurvePoints];
   ChordEndPixels(ctx.view, frame, angles, pixels);
-  if (ctx.thinDirect && ctx.thinRows.holds(boxLowLeft) && ctx.thinRows.holds(boxUpRight)) {
+  if (direct) {
     ThinChain(ctx.thinRows, pixels, kCurvePoints, ctx.thinPixel);
   } else {
     FlushSegments(ctx);
@@ -118,10 +151,14 @@ bool DrawCurveInsideView(DrawContext& ctx, const Pattern* pattern, int layerInde
   }
   PixelPoint lowLeft = ctx.view.DrawingToWindow(box.left, box.bottom);
   PixelPoint upRight = ctx.view.DrawingToWindow(box.right, box.top);
+  // When the box's corner pixels lie on the canvas's pixels, every chord end between them does.
+  const bool direct = ctx.thinDirect && ctx.thinRows.holds(lowLeft) && ctx.thinRows.holds(upRight);
   if (lowLeft == upRight) {
     EmitSegment(ctx, lowLeft, lowLeft);
+  } else if (direct && SpansTwoPixels(lowLeft, upRight)) {
+    WriteTinyCurve(ctx, frame, angles, lowLeft);
   } else {
-    EmitSolidChords(ctx, frame, angles, lowLeft, upRight);
+    EmitSolidChords(ctx, frame, angles, direct);
   }
   return true;
 }

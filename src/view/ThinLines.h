@@ -31,8 +31,7 @@ void ThinLongLineAfterStart(const PixelRows& rows, PixelPoint a, PixelPoint b, u
 // The pixels of the line from `a` to `b` after `a` itself, `b` included; both on the rows, so
 // the walk, which stays in their bounding box, needs no checks. A line that starts where one of
 // the same colour ended needs no more than this.
-inline void ThinLineAfterStart(const PixelRows& rows, PixelPoint a, PixelPoint b,
-                               uint32_t colour) {
+inline void ThinLineAfterStart(const PixelRows& rows, PixelPoint a, PixelPoint b, uint32_t colour) {
   const int32_t dx = std::abs(b.x - a.x), dy = std::abs(b.y - a.y);
   if ((dx | dy) <= 1) {  // neighbours (or one pixel): the walk's one step lands on b
     *rows.at(b.x, b.y) = colour;

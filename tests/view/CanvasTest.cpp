@@ -46,11 +46,16 @@ class RandomPixels {
   }
   PixelPoint after(PixelPoint p) {
     switch (pick(6)) {
-      case 0: return p;
-      case 1: return {p.x + pick(3) - 1, p.y + pick(3) - 1};
-      case 2: return {p.x + pick(41) - 20, p.y};
-      case 3: return {p.x, p.y + pick(41) - 20};
-      default: return anywhere();
+      case 0:
+        return p;
+      case 1:
+        return {p.x + pick(3) - 1, p.y + pick(3) - 1};
+      case 2:
+        return {p.x + pick(41) - 20, p.y};
+      case 3:
+        return {p.x, p.y + pick(41) - 20};
+      default:
+        return anywhere();
     }
   }
 
@@ -89,8 +94,7 @@ TEST(QtCanvas, SegmentsAndChainsGiveThePixelsOfTheLinePrimitive) {
     QtCanvas chained(60, 40);
     chained.setPen(colour, width);
     chained.chain(chain.data(), chain.size());
-    EXPECT_EQ(chained.image(), LinePrimitiveOneByOne(chainPairs, colour, width))
-        << "seed " << seed;
+    EXPECT_EQ(chained.image(), LinePrimitiveOneByOne(chainPairs, colour, width)) << "seed " << seed;
   }
 }
 

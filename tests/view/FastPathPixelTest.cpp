@@ -97,8 +97,8 @@ class RandomDrawing {
   double scale_;
 };
 
-QImage Draw(const DrawingStore& store, const ViewWindow& view, bool plain,
-           int canvasWidth = kWidth, int canvasHeight = kHeight) {
+QImage Draw(const DrawingStore& store, const ViewWindow& view, bool plain, int canvasWidth = kWidth,
+            int canvasHeight = kHeight) {
   QtCanvas canvas(canvasWidth, canvasHeight);
   TgraAttribute att;
   DrawContext ctx(canvas, view, att);
