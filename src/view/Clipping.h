@@ -33,6 +33,19 @@ inline bool PixelInsideView(const ViewWindow& view, double x, double y, PixelPoi
   return true;
 }
 
+// A box inside the view, kept from its edges by more than the out-code tolerance plus the
+// rounding of the subtractions that test it, so that every point in it has out-code 0 and a
+// pixel within RoundInsideView's range. Empty for a view where that cannot be had.
+struct InsideBox {
+  double left = 1.0, bottom = 1.0, right = 0.0, top = 0.0;  // empty
+
+  bool contains(double x, double y) const {
+    return x >= left && x <= right && y >= bottom && y <= top;  // false for NaN
+  }
+};
+
+InsideBox InsideBoxOf(const ViewRect& view);
+
 enum class RectClass { Inside = 0, Partly = 1, Outside = 2 };
 RectClass ClassifyRect(const ViewRect& view, double x1, double y1, double x2, double y2);
 

@@ -7,6 +7,7 @@
 #include "model/Geometry.h"
 #include "model/UnitGraAtt.h"
 #include "view/Canvas.h"
+#include "view/Clipping.h"
 #include "view/EllipseFrame.h"
 #include "view/ViewWindow.h"
 
@@ -37,6 +38,8 @@ struct DrawContext {
   // While one figure is stroked with a pen whose pieces the canvas lets be written straight
   // into its pixels: those pixels and the pen's value. Pieces with an end off them are gathered.
   bool thinDirect = false;
+  // While one figure is stroked: points in it need no clipping.
+  InsideBox insideBox;
   PixelRows thinRows;
   uint32_t thinPixel = 0;
   // Every chord and dash issued one by one through the line primitive, without the shortcuts

@@ -23,4 +23,15 @@ void GatherSegment(DrawContext& ctx, PixelPoint a, PixelPoint b) {
   ends.push_back(b);
 }
 
+void EmitClippedLineNearEdges(DrawContext& ctx, double x1, double y1, double x2, double y2) {
+  // Both ends inside: ClipSegment would leave the segment as it is.
+  PixelPoint a, b;
+  if (PixelInsideView(ctx.view, x1, y1, a) && PixelInsideView(ctx.view, x2, y2, b)) {
+    EmitSegment(ctx, a, b);
+    return;
+  }
+  if (ClipSegment(ctx.view, x1, y1, x2, y2) == ClipResult::Invisible) return;
+  EmitSegment(ctx, ctx.view.DrawingToWindow(x1, y1), ctx.view.DrawingToWindow(x2, y2));
+}
+
 }  // namespace zf61

@@ -22,12 +22,14 @@ void GatherSegment(DrawContext& ctx, PixelPoint a, PixelPoint b);
 // Before the pieces of one figure, with its pen set.
 inline void BeginPieces(DrawContext& ctx) {
   ctx.thinDirect = !ctx.plainDrawing && ctx.canvas.thinLineRows(ctx.thinRows, ctx.thinPixel);
+  ctx.insideBox = InsideBoxOf(ctx.view);
 }
 
 // After them: what was gathered goes to the canvas.
 inline void EndPieces(DrawContext& ctx) {
   FlushSegments(ctx);
   ctx.thinDirect = false;
+  ctx.insideBox = InsideBox();
 }
 
 inline void EmitSegment(DrawContext& ctx, PixelPoint a, PixelPoint b) {
@@ -40,16 +42,22 @@ inline void EmitSegment(DrawContext& ctx, PixelPoint a, PixelPoint b) {
   GatherSegment(ctx, a, b);
 }
 
-// The visible part of a segment in drawing units, as DrawClippedLine draws it.
+// EmitClippedLine for a segment with an end outside the figure's inside box.
+void EmitClippedLineNearEdges(DrawContext& ctx, double x1, double y1, double x2, double y2);
+
+// The visible part of a segment in drawing units, as DrawClippedLine draws it. With both ends in
+// the inside box ClipSegment would leave it as it is.
 inline void EmitClippedLine(DrawContext& ctx, double x1, double y1, double x2, double y2) {
-  // Both ends inside: ClipSegment would leave the segment as it is.
-  PixelPoint a, b;
-  if (PixelInsideView(ctx.view, x1, y1, a) && PixelInsideView(ctx.view, x2, y2, b)) {
+  if (ctx.insideBox.contains(x1, y1) && ctx.insideBox.contains(x2, y2)) {
+    const ViewWindow& v = ctx.view;
+    PixelPoint a{RoundInsideView((x1 - v.Left) * v.Scale),
+                 v.PixelHeight - RoundInsideView((y1 - v.Bottom) * v.Scale)};
+    PixelPoint b{RoundInsideView((x2 - v.Left) * v.Scale),
+                 v.PixelHeight - RoundInsideView((y2 - v.Bottom) * v.Scale)};
     EmitSegment(ctx, a, b);
     return;
   }
-  if (ClipSegment(ctx.view, x1, y1, x2, y2) == ClipResult::Invisible) return;
-  EmitSegment(ctx, ctx.view.DrawingToWindow(x1, y1), ctx.view.DrawingToWindow(x2, y2));
+  EmitClippedLineNearEdges(ctx, x1, y1, x2, y2);
 }
 
 }  // namespace zf61

@@ -133,6 +133,32 @@ TEST(FastPaths, RandomDrawingsGiveThePixelsOfChordByChordDrawing) {
   }
 }
 
+// Every figure of the store moved by (dx, dy).
+void Shift(DrawingStore& store, double dx, double dy) {
+  for (LineFigure& l : store.lines) l.x1 += dx, l.x2 += dx, l.y1 += dy, l.y2 += dy;
+  for (CircleFigure& c : store.circles) c.centreX += dx, c.centreY += dy;
+  for (ArcFigure& a : store.arcs) a.centreX += dx, a.centreY += dy;
+}
+
+// Far from the origin the view's edges are coarse doubles, so the points that need no clipping
+// are told by a margin of their own size.
+TEST(FastPaths, RandomDrawingsFarFromTheOriginGiveTheSamePixels) {
+  std::mt19937 scales(13);
+  for (unsigned seed = 1; seed <= 60; ++seed) {
+    double scale =
+        std::exp(std::uniform_real_distribution<>(std::log(0.1), std::log(40.0))(scales));
+    DrawingStore store;
+    RandomDrawing(seed, scale).fill(store);
+    const double left = (seed % 2 ? 1.0 : -1.0) * std::ldexp(1.0, 20 + static_cast<int>(seed % 12));
+    const double bottom = -0.75 * left;
+    Shift(store, left, bottom);
+    ViewWindow view = test::MakeView(left, bottom, scale, kWidth, kHeight);
+    QImage plain = Draw(store, view, true);
+    QImage fast = Draw(store, view, false);
+    ASSERT_EQ(DifferingPixels(plain, fast), 0) << "seed " << seed << ", scale " << scale;
+  }
+}
+
 // A canvas smaller than the view: pieces inside the view may end beyond the canvas's pixels,
 // which the pieces written straight into them must leave to the canvas.
 TEST(FastPaths, RandomDrawingsOnACanvasSmallerThanTheViewGiveTheSamePixels) {
