@@ -87,6 +87,7 @@ QPainter& QtCanvas::painter() {
 void QtCanvas::setPen(Colour colour, int32_t width) {
   if (colour == penColour_ && width == penWidth_) return;
   penColour_ = colour;
+  penPixel_ = ToRgb32(colour);
   penWidth_ = width;
   painterStale_ = true;
 }
@@ -194,7 +195,7 @@ void QtCanvas::chain(const PixelPoint* points, size_t count) {
 bool QtCanvas::thinLineRows(PixelRows& pixelRows, uint32_t& pixel) {
   if (!thinPen()) return false;
   pixelRows = rows();
-  pixel = ToRgb32(penColour_);
+  pixel = penPixel_;
   return true;
 }
 

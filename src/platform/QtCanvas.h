@@ -22,6 +22,8 @@ class QtTranslucentPicture final : public PlatformPicture {
   QImage image_;  // ARGB32
 };
 
+uint32_t ToRgb32(Colour colour);
+
 class QtCanvas final : public Canvas {
  public:
   QtCanvas(int32_t width, int32_t height);
@@ -91,6 +93,7 @@ class QtCanvas final : public Canvas {
   int32_t width_ = 0;
   int32_t height_ = 0;
   Colour penColour_ = 0;
+  uint32_t penPixel_ = ToRgb32(0);  // penColour_ as an RGB32 pixel
   int32_t penWidth_ = 1;
   PenMode penMode_ = PenMode::Copy;
   Colour brushColour_ = 0;

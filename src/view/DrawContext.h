@@ -40,6 +40,9 @@ struct DrawContext {
   bool thinDirect = false;
   // While one figure is stroked: points in it need no clipping.
   InsideBox insideBox;
+  // The inside box of the view as it was when last worked out, kept while the view stays.
+  ViewRect insideBoxView{0.0, 0.0, 0.0, 0.0, 0.0};
+  InsideBox viewInsideBox;
   PixelRows thinRows;
   uint32_t thinPixel = 0;
   // Every chord and dash issued one by one through the line primitive, without the shortcuts

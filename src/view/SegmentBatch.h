@@ -22,7 +22,14 @@ void GatherSegment(DrawContext& ctx, PixelPoint a, PixelPoint b);
 // Before the pieces of one figure, with its pen set.
 inline void BeginPieces(DrawContext& ctx) {
   ctx.thinDirect = !ctx.plainDrawing && ctx.canvas.thinLineRows(ctx.thinRows, ctx.thinPixel);
-  ctx.insideBox = InsideBoxOf(ctx.view);
+  const ViewRect& v = ctx.view;
+  const ViewRect& kept = ctx.insideBoxView;
+  if (v.Left != kept.Left || v.Bottom != kept.Bottom || v.Right != kept.Right ||
+      v.Top != kept.Top || v.Scale != kept.Scale) {
+    ctx.insideBoxView = v;
+    ctx.viewInsideBox = InsideBoxOf(v);
+  }
+  ctx.insideBox = ctx.viewInsideBox;
 }
 
 // After them: what was gathered goes to the canvas.

@@ -177,6 +177,28 @@ TEST(FastPaths, RandomDrawingsOnACanvasSmallerThanTheViewGiveTheSamePixels) {
   }
 }
 
+// One context for passes over changing views, as the window keeps it: each pass gives the
+// pixels of a plain drawing of its own view.
+TEST(FastPaths, AContextKeptWhileTheViewChangesDrawsEveryView) {
+  DrawingStore store;
+  RandomDrawing(5, 2.0).fill(store);
+  ViewWindow view = test::MakeView(0.0, 0.0, 2.0, kWidth, kHeight);
+  QtCanvas canvas(kWidth, kHeight);
+  TgraAttribute att;
+  DrawContext ctx(canvas, view, att);
+  QtPictureSource pictures;
+  NoEscKey esc;
+  EntityRenderer renderer(store, pictures, esc);
+  const double scales[] = {2.0, 0.5, 8.0, 8.0, 2.0};
+  for (size_t i = 0; i < std::size(scales); ++i) {
+    view = test::MakeView(-10.0 * static_cast<double>(i), 5.0 * static_cast<double>(i), scales[i],
+                          kWidth, kHeight);
+    ClearCanvas(canvas, att, kWidth, kHeight);
+    renderer.DrawAll(ctx);
+    ASSERT_EQ(DifferingPixels(canvas.image(), Draw(store, view, true)), 0) << "view " << i;
+  }
+}
+
 TEST(FastPaths, InlinePixelRoundingIsRoundHalfAway) {
   std::mt19937 random(3);
   std::uniform_real_distribution<> wide(-2e9, 2e9), near(-4.0, 4.0);
