@@ -13,10 +13,6 @@
 namespace zf61 {
 namespace {
 
-// One-pixel lines with both ends within this of the canvas are walked directly; the walk's
-// length is bounded by it.
-constexpr int32_t kThinLineReach = 1 << 14;
-
 // Qt's raster engine works in fixed point; geometry is kept within the guard band around the
 // canvas so that far-away points cannot wrap around.
 std::vector<QPointF> ClipToGuard(const std::vector<PointD>& points, const QImage& image) {
@@ -92,6 +88,7 @@ QPainter& QtCanvas::painter() {
 void QtCanvas::setPen(Colour colour, int32_t width) {
   if (colour == penColour_ && width == penWidth_) return;
   penColour_ = colour;
+  penPixel_ = ToRgb32(colour);
   penWidth_ = width;
   painterStale_ = true;
 }
@@ -114,11 +111,6 @@ void QtCanvas::moveTo(int32_t x, int32_t y) {
   currentY_ = y;
 }
 
-bool QtCanvas::nearCanvas(int32_t x, int32_t y) const {
-  return x >= -kThinLineReach && y >= -kThinLineReach && x <= image_.width() + kThinLineReach &&
-         y <= image_.height() + kThinLineReach;
-}
-
 void QtCanvas::thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
   // Bresenham's walk from the first point up to, not including, the last.
   const uint32_t colour = ToRgb32(penColour_);
@@ -134,16 +126,15 @@ void QtCanvas::thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
 }
 
 void QtCanvas::thinSegment(PixelPoint a, PixelPoint b, uint32_t colour) {
-  // The walk of thinLine with its end pixel, which the line primitive sets afterwards. A walk
-  // between two pixels on the canvas stays in their bounding box, so it needs no checks.
+  // The walk of thinLine with its end pixel, which the line primitive sets afterwards, checking
+  // each pixel against the canvas.
   int32_t x0 = a.x, y0 = a.y;
   const int32_t x1 = b.x, y1 = b.y;
   const int32_t dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
   const int32_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   int32_t err = dx + dy;
-  const bool checked = !onCanvas(a) || !onCanvas(b);
   for (;;) {
-    if (!checked || (x0 >= 0 && y0 >= 0 && x0 < width_ && y0 < height_)) row(y0)[x0] = colour;
+    if (x0 >= 0 && y0 >= 0 && x0 < width_ && y0 < height_) row(y0)[x0] = colour;
     if (x0 == x1 && y0 == y1) break;
     int32_t e2 = 2 * err;
     if (e2 >= dy) err += dy, x0 += sx;
@@ -174,9 +165,12 @@ void QtCanvas::segments(const std::vector<PixelPoint>& ends) {
     return;
   }
   const uint32_t colour = ToRgb32(penColour_);
+  const PixelRows pixelRows = rows();
   for (size_t i = 1; i < ends.size(); i += 2) {
     PixelPoint a = ends[i - 1], b = ends[i];
-    if (nearCanvas(a.x, a.y) && nearCanvas(b.x, b.y)) {
+    if (onCanvas(a) && onCanvas(b)) {
+      ThinLine(pixelRows, a, b, colour);
+    } else if (nearCanvas(a.x, a.y) && nearCanvas(b.x, b.y)) {
       thinSegment(a, b, colour);
     } else {
       moveTo(a.x, a.y);
@@ -185,6 +179,25 @@ void QtCanvas::segments(const std::vector<PixelPoint>& ends) {
     }
   }
   if (ends.size() >= 2) moveTo(ends[ends.size() - 1].x, ends[ends.size() - 1].y);
+}
+
+void QtCanvas::chain(const PixelPoint* points, size_t count) {
+  bool allOnCanvas = count > 0 && thinPen();
+  for (size_t i = 0; allOnCanvas && i < count; ++i) allOnCanvas = onCanvas(points[i]);
+  if (!allOnCanvas) {
+    Canvas::chain(points, count);
+    return;
+  }
+  ThinChain(rows(), points, count, ToRgb32(penColour_));
+  currentX_ = points[count - 1].x;
+  currentY_ = points[count - 1].y;
+}
+
+bool QtCanvas::thinLineRows(PixelRows& pixelRows, uint32_t& pixel) {
+  if (!thinPen()) return false;
+  pixelRows = rows();
+  pixel = penPixel_;
+  return true;
 }
 
 void QtCanvas::rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "view/Canvas.h"
+#include "view/ThinLines.h"
 
 namespace zf61 {
 
@@ -20,6 +21,8 @@ class QtTranslucentPicture final : public PlatformPicture {
  private:
   QImage image_;  // ARGB32
 };
+
+uint32_t ToRgb32(Colour colour);
 
 class QtCanvas final : public Canvas {
  public:
@@ -39,6 +42,8 @@ class QtCanvas final : public Canvas {
   void lineTo(int32_t x, int32_t y) override;
   void setPixel(int32_t x, int32_t y, Colour colour) override;
   void segments(const std::vector<PixelPoint>& ends) override;
+  void chain(const PixelPoint* points, size_t count) override;
+  bool thinLineRows(PixelRows& rows, uint32_t& pixel) override;
   void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
   void polyline(const std::vector<PixelPoint>& points) override;
   void polygon(const std::vector<PixelPoint>& points) override;
@@ -60,14 +65,23 @@ class QtCanvas final : public Canvas {
   // The painter, with the pen and brush last set; they are handed to it only when it draws,
   // since most figures are one-pixel lines that the canvas writes itself.
   QPainter& painter();
-  bool nearCanvas(int32_t x, int32_t y) const;
+  bool nearCanvas(int32_t x, int32_t y) const {
+    return x >= -kThinLineReach && y >= -kThinLineReach && x <= width_ + kThinLineReach &&
+           y <= height_ + kThinLineReach;
+  }
   bool onCanvas(PixelPoint p) const {
     return p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
+  }
+  PixelRows rows() const {
+    return {reinterpret_cast<uint32_t*>(bits_), stride_ / 4, width_, height_};
   }
   bool thinPen() const { return penWidth_ <= 1 && penMode_ == PenMode::Copy; }
   uint32_t* row(int32_t y) const { return reinterpret_cast<uint32_t*>(bits_ + y * stride_); }
   void thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
   void thinSegment(PixelPoint a, PixelPoint b, uint32_t colour);
+  // One-pixel lines with both ends within this of the canvas are walked directly; the walk's
+  // length is bounded by it.
+  static constexpr int32_t kThinLineReach = 1 << 14;
   void beginPainter();
 
   QImage image_;
@@ -79,6 +93,7 @@ class QtCanvas final : public Canvas {
   int32_t width_ = 0;
   int32_t height_ = 0;
   Colour penColour_ = 0;
+  uint32_t penPixel_ = ToRgb32(0);  // penColour_ as an RGB32 pixel
   int32_t penWidth_ = 1;
   PenMode penMode_ = PenMode::Copy;
   Colour brushColour_ = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Colour.h"
+#include "view/ThinLines.h"
 #include "view/ViewWindow.h"
 
 namespace zf61 {
@@ -76,6 +77,23 @@ class Canvas {
       setPixel(ends[i].x, ends[i].y, penColour());
     }
   }
+  // The line primitive from each of `count` points to the next, as segments() draws the pairs;
+  // a piece of no length after the first only sets the pixel the piece before ended on, and is
+  // left out.
+  virtual void chain(const PixelPoint* points, size_t count) {
+    std::vector<PixelPoint> ends;
+    ends.reserve(2 * count);
+    for (size_t i = 1; i < count; ++i) {
+      if (i > 1 && points[i] == points[i - 1]) continue;
+      ends.push_back(points[i - 1]);
+      ends.push_back(points[i]);
+    }
+    segments(ends);
+  }
+  // True where the current pen's lines may be written straight into the canvas's pixels with
+  // ThinLine and give the pixels of the line primitive: then `rows` and the pen's `pixel` value.
+  // The rows stay valid until the pen or the canvas changes.
+  virtual bool thinLineRows(PixelRows& /*rows*/, uint32_t& /*pixel*/) { return false; }
   // Outline with the pen, inside with the brush, right and bottom edges exclusive.
   virtual void rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
   virtual void polyline(const std::vector<PixelPoint>& points) = 0;

@@ -1,6 +1,8 @@
 // Out-code clipping.
 #include "view/Clipping.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace zf61 {
@@ -55,6 +57,22 @@ ClipResult ClipSegment(const ViewRect& v, double& x1, double& y1, double& x2, do
     return ClipResult::Clipped;
   }
   return ClipResult::Invisible;
+}
+
+InsideBox InsideBoxOf(const ViewRect& v) {
+  // Twice the tolerance, and four units in the last place of the largest edge for the rounding
+  // of x - Left and the like, which is at most half a unit of the larger operand.
+  const double largest =
+      std::max({std::fabs(v.Left), std::fabs(v.Right), std::fabs(v.Bottom), std::fabs(v.Top)});
+  const double margin = 2.0 * kClipTolerance + 4.0 * DBL_EPSILON * largest;
+  const double widthPixels = (v.Right - v.Left) * v.Scale;
+  const double heightPixels = (v.Top - v.Bottom) * v.Scale;
+  // Pixel coordinates stay below the rounding limit with room for their own rounding.
+  const double limit = 0.5 * kPixelCoordinateLimit;
+  if (!(v.Scale > 0.0 && widthPixels < limit && heightPixels < limit && std::isfinite(margin))) {
+    return {};
+  }
+  return {v.Left + margin, v.Bottom + margin, v.Right - margin, v.Top - margin};
 }
 
 RectClass ClassifyRect(const ViewRect& v, double x1, double y1, double x2, double y2) {

@@ -7,6 +7,7 @@
 #include "model/Geometry.h"
 #include "model/UnitGraAtt.h"
 #include "view/Canvas.h"
+#include "view/Clipping.h"
 #include "view/EllipseFrame.h"
 #include "view/ViewWindow.h"
 
@@ -34,6 +35,16 @@ struct DrawContext {
   CurveAngleCache curveAngles;
   // Pairs of line ends gathered while one figure is stroked, handed to the canvas at once.
   std::vector<PixelPoint> segmentEnds;
+  // While one figure is stroked with a pen whose pieces the canvas lets be written straight
+  // into its pixels: those pixels and the pen's value. Pieces with an end off them are gathered.
+  bool thinDirect = false;
+  // While one figure is stroked: points in it need no clipping.
+  InsideBox insideBox;
+  // The inside box of the view as it was when last worked out, kept while the view stays.
+  ViewRect insideBoxView{0.0, 0.0, 0.0, 0.0, 0.0};
+  InsideBox viewInsideBox;
+  PixelRows thinRows;
+  uint32_t thinPixel = 0;
   // Every chord and dash issued one by one through the line primitive, without the shortcuts
   // for curves inside the view; the shortcuts give the same pixels, which tests compare.
   bool plainDrawing = false;

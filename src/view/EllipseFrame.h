@@ -51,6 +51,15 @@ class EllipseFrame {
     return {x + cx_, y + cy_};
   }
 
+  // No tilt: cos 1 and sin 0 exactly.
+  bool untilted() const { return cosTilt_ == 1.0 && sinTilt_ == 0.0; }
+  // at() without a tilt. There x = (0 + 1 u) - 0 v and y = (0 + 0 u) + 1 v, which are u and v
+  // exactly but for the sign of a zero; adding the centre and turning to pixels leaves no trace
+  // of that sign, so the pixels are those of at().
+  PointD atUntilted(double cosPhi, double sinPhi) const {
+    return {radius_ * cosPhi + cx_, radius_ * flatness_ * sinPhi + cy_};
+  }
+
   double centreX() const { return cx_; }
   double centreY() const { return cy_; }
   // Half the width and half the height of the box about the centre that holds the points of

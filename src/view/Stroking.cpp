@@ -36,8 +36,9 @@ void StrokePieces(DrawContext& ctx, const Pattern* pattern, int layerIndex, int 
 }  // namespace
 
 void DrawClippedLine(DrawContext& ctx, double x1, double y1, double x2, double y2) {
+  BeginPieces(ctx);
   EmitClippedLine(ctx, x1, y1, x2, y2);
-  FlushSegments(ctx);
+  EndPieces(ctx);
 }
 
 void DrawClippedRect(DrawContext& ctx, double x1, double y1, double x2, double y2) {
@@ -60,18 +61,20 @@ void DrawClippedRect(DrawContext& ctx, double x1, double y1, double x2, double y
 
 void StrokeSegment(DrawContext& ctx, int layerIndex, int lineType, double x1, double y1, double x2,
                    double y2) {
+  BeginPieces(ctx);
   if (DrawnSolid(ctx, lineType)) {
     StrokePieces(ctx, nullptr, layerIndex, lineType, x1, y1, x2, y2);
   } else {
     Pattern pattern = LoadPattern(ctx.att, lineType);
     StrokePieces(ctx, &pattern, layerIndex, lineType, x1, y1, x2, y2);
   }
-  FlushSegments(ctx);
+  EndPieces(ctx);
 }
 
 void StrokeEllipseArc(DrawContext& ctx, int layerIndex, int lineType, double sweep, double start,
                       double tilt, double flatness, double radius, double cx, double cy) {
   if (CurveBeyondOneEdge(ctx.view, radius, flatness, cx, cy)) return;
+  BeginPieces(ctx);
   EllipseFrame frame(cx, cy, radius, flatness, tilt);
   const CurveAngles& angles = ctx.curveAngles.angles(start, sweep);
   bool solid = DrawnSolid(ctx, lineType);
@@ -86,7 +89,7 @@ void StrokeEllipseArc(DrawContext& ctx, int layerIndex, int lineType, double swe
       previous = next;
     }
   }
-  FlushSegments(ctx);
+  EndPieces(ctx);
 }
 
 }  // namespace zf61

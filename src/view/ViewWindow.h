@@ -33,6 +33,13 @@ inline int32_t RoundPixelCoordinate(double pixels) {
   return static_cast<int32_t>(whole);
 }
 
+// RoundPixelCoordinate for a coordinate from 0 to the limit, as every point inside the view
+// gives: the same truncation and fraction, without the clamp and the negative side.
+inline int32_t RoundInsideView(double pixels) {
+  int32_t whole = static_cast<int32_t>(pixels);
+  return whole + (pixels - static_cast<double>(whole) >= 0.5 ? 1 : 0);
+}
+
 struct ViewRect {
   double Left = 0.0;
   double Bottom = 0.0;

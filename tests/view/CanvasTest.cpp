@@ -1,6 +1,8 @@
 // The canvas rules on real pixels (QtCanvas) and the figure pens on recorded calls.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/QtCanvas.h"
 #include "support/RecordingCanvas.h"
 #include "view/CanvasPrimitives.h"
@@ -30,6 +32,81 @@ TEST(QtCanvas, SegmentsIncludeBothEndPixels) {
   h.setPen(kBlack, 0);
   SegmentPx(h, 10, 30, 25, 30);
   EXPECT_EQ(CountNonWhite(h.readPixels()), 16);
+}
+
+// Random pixel points for the line writers: mostly on the canvas, some beside or far beyond it,
+// many next to the point before, on its row or on its column.
+class RandomPixels {
+ public:
+  explicit RandomPixels(unsigned seed) : random_(seed) {}
+  int pick(int count) { return std::uniform_int_distribution<>(0, count - 1)(random_); }
+  PixelPoint anywhere() {
+    int reach = pick(10) == 0 ? 40000 : (pick(4) == 0 ? 70 : 0);
+    return {pick(60 + 2 * reach) - reach, pick(40 + 2 * reach) - reach};
+  }
+  PixelPoint after(PixelPoint p) {
+    switch (pick(6)) {
+      case 0:
+        return p;
+      case 1:
+        return {p.x + pick(3) - 1, p.y + pick(3) - 1};
+      case 2:
+        return {p.x + pick(41) - 20, p.y};
+      case 3:
+        return {p.x, p.y + pick(41) - 20};
+      default:
+        return anywhere();
+    }
+  }
+
+ private:
+  std::mt19937 random_;
+};
+
+QImage LinePrimitiveOneByOne(const std::vector<PixelPoint>& ends, Colour colour, int width) {
+  QtCanvas canvas(60, 40);
+  canvas.setPen(colour, width);
+  for (size_t i = 1; i < ends.size(); i += 2) {
+    SegmentPx(canvas, ends[i - 1].x, ends[i - 1].y, ends[i].x, ends[i].y);
+  }
+  return canvas.image().copy();
+}
+
+// The canvas's own writing of one-pixel lines (pairs handed over together, chains of points)
+// against the line primitive called once per piece, on seeded random pieces of every kind.
+TEST(QtCanvas, SegmentsAndChainsGiveThePixelsOfTheLinePrimitive) {
+  for (unsigned seed = 1; seed <= 300; ++seed) {
+    RandomPixels random(seed);
+    const Colour colour = seed % 3 == 0 ? kBlack : MakeColour(200, 30, seed % 256);
+    const int width = seed % 7 == 0 ? 2 : static_cast<int>(seed % 2);
+    std::vector<PixelPoint> chain{random.anywhere()};
+    for (int i = 0; i < 30; ++i) chain.push_back(random.after(chain.back()));
+    std::vector<PixelPoint> pairs, chainPairs;
+    for (size_t i = 1; i < chain.size(); ++i) {
+      PixelPoint start = random.pick(2) ? chain[i - 1] : random.anywhere();
+      pairs.insert(pairs.end(), {start, random.after(start)});
+      chainPairs.insert(chainPairs.end(), {chain[i - 1], chain[i]});
+    }
+    QtCanvas together(60, 40);
+    together.setPen(colour, width);
+    together.segments(pairs);
+    EXPECT_EQ(together.image(), LinePrimitiveOneByOne(pairs, colour, width)) << "seed " << seed;
+    QtCanvas chained(60, 40);
+    chained.setPen(colour, width);
+    chained.chain(chain.data(), chain.size());
+    EXPECT_EQ(chained.image(), LinePrimitiveOneByOne(chainPairs, colour, width)) << "seed " << seed;
+  }
+}
+
+// A chain reaches a canvas that draws pieces one by one as the pairs of its chords, leaving out
+// a chord of no length after the first, as the pieces of a figure are gathered.
+TEST(Canvas, ChainIsItsChordsLeavingOutRepeatedPoints) {
+  test::RecordingCanvas canvas;
+  const std::vector<PixelPoint> points{{3, 3}, {3, 3}, {5, 4}, {5, 4}, {5, 4}, {9, 1}};
+  canvas.chain(points.data(), points.size());
+  const std::vector<test::Segment> expected{{3, 3, 3, 3}, {3, 3, 5, 4}, {5, 4, 9, 1}};
+  EXPECT_EQ(canvas.segments, expected);
+  EXPECT_EQ(canvas.pixelsSet, 3);
 }
 
 TEST(QtCanvas, RectanglesExcludeRightAndBottomEdges) {

@@ -1,7 +1,8 @@
-// The shortcuts of the drawing (pieces handed to the canvas together, curves inside the view
-// turned to pixels without clipping, curves within one pixel drawn as that pixel, chords within
-// one pixel walked without placing their dashes) against drawing every chord and dash one by one
-// through the line primitive, on seeded random drawings, pixel for pixel.
+// The shortcuts of the drawing (pieces handed to the canvas together or written straight into
+// its pixels, curves inside the view turned to pixels without clipping, curves within one pixel
+// drawn as that pixel, chords within one pixel walked without placing their dashes) against
+// drawing every chord and dash one by one through the line primitive, on seeded random
+// drawings, pixel for pixel; and the inline pixel rounding against RoundHalfAway.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,6 +14,7 @@
 #include "support/RecordingCanvas.h"
 #include "view/CanvasPrimitives.h"
 #include "view/EntityRenderer.h"
+#include "view/PixelRounding.h"
 
 namespace zf61 {
 namespace {
@@ -71,7 +73,8 @@ class RandomDrawing {
       x1 = store.lines.back().x2, y1 = store.lines.back().y2;
     // Mostly short lines, some across the whole view.
     double length = pick(3) ? radius() : uniform(0.0, 3.0 * kWidth / scale_);
-    double a = uniform(0.0, kTwoPi);
+    // A quarter along the axes, where the pieces are rows and columns of pixels.
+    double a = pick(4) ? uniform(0.0, kTwoPi) : pick(4) * (kPi / 2.0);
     LineFigure& l = store.appendLine();
     l.x1 = x1, l.y1 = y1, l.x2 = x1 + length * std::cos(a), l.y2 = y1 + length * std::sin(a);
   }
@@ -94,14 +97,15 @@ class RandomDrawing {
   double scale_;
 };
 
-QImage Draw(const DrawingStore& store, const ViewWindow& view, bool plain) {
-  QtCanvas canvas(kWidth, kHeight);
+QImage Draw(const DrawingStore& store, const ViewWindow& view, bool plain, int canvasWidth = kWidth,
+            int canvasHeight = kHeight) {
+  QtCanvas canvas(canvasWidth, canvasHeight);
   TgraAttribute att;
   DrawContext ctx(canvas, view, att);
   ctx.plainDrawing = plain;
   QtPictureSource pictures;
   NoEscKey esc;
-  ClearCanvas(canvas, att, kWidth, kHeight);
+  ClearCanvas(canvas, att, canvasWidth, canvasHeight);
   EntityRenderer(store, pictures, esc).DrawAll(ctx);
   return canvas.image().copy();
 }
@@ -129,6 +133,72 @@ TEST(FastPaths, RandomDrawingsGiveThePixelsOfChordByChordDrawing) {
   }
 }
 
+// Every figure of the store moved by (dx, dy).
+void Shift(DrawingStore& store, double dx, double dy) {
+  for (LineFigure& l : store.lines) l.x1 += dx, l.x2 += dx, l.y1 += dy, l.y2 += dy;
+  for (CircleFigure& c : store.circles) c.centreX += dx, c.centreY += dy;
+  for (ArcFigure& a : store.arcs) a.centreX += dx, a.centreY += dy;
+}
+
+// Far from the origin the view's edges are coarse doubles, so the points that need no clipping
+// are told by a margin of their own size.
+TEST(FastPaths, RandomDrawingsFarFromTheOriginGiveTheSamePixels) {
+  std::mt19937 scales(13);
+  for (unsigned seed = 1; seed <= 60; ++seed) {
+    double scale =
+        std::exp(std::uniform_real_distribution<>(std::log(0.1), std::log(40.0))(scales));
+    DrawingStore store;
+    RandomDrawing(seed, scale).fill(store);
+    const double left = (seed % 2 ? 1.0 : -1.0) * std::ldexp(1.0, 20 + static_cast<int>(seed % 12));
+    const double bottom = -0.75 * left;
+    Shift(store, left, bottom);
+    ViewWindow view = test::MakeView(left, bottom, scale, kWidth, kHeight);
+    QImage plain = Draw(store, view, true);
+    QImage fast = Draw(store, view, false);
+    ASSERT_EQ(DifferingPixels(plain, fast), 0) << "seed " << seed << ", scale " << scale;
+  }
+}
+
+// A canvas smaller than the view: pieces inside the view may end beyond the canvas's pixels,
+// which the pieces written straight into them must leave to the canvas.
+TEST(FastPaths, RandomDrawingsOnACanvasSmallerThanTheViewGiveTheSamePixels) {
+  std::mt19937 scales(11);
+  for (unsigned seed = 1; seed <= 60; ++seed) {
+    double scale =
+        std::exp(std::uniform_real_distribution<>(std::log(0.1), std::log(40.0))(scales));
+    DrawingStore store;
+    RandomDrawing(seed, scale).fill(store);
+    ViewWindow view = test::MakeView(0.0, 0.0, scale, kWidth, kHeight);
+    const int width = kWidth - 1 - static_cast<int>(seed % 40);
+    const int height = kHeight - 1 - static_cast<int>(seed % 30);
+    QImage plain = Draw(store, view, true, width, height);
+    QImage fast = Draw(store, view, false, width, height);
+    ASSERT_EQ(DifferingPixels(plain, fast), 0) << "seed " << seed << ", scale " << scale;
+  }
+}
+
+// One context for passes over changing views, as the window keeps it: each pass gives the
+// pixels of a plain drawing of its own view.
+TEST(FastPaths, AContextKeptWhileTheViewChangesDrawsEveryView) {
+  DrawingStore store;
+  RandomDrawing(5, 2.0).fill(store);
+  ViewWindow view = test::MakeView(0.0, 0.0, 2.0, kWidth, kHeight);
+  QtCanvas canvas(kWidth, kHeight);
+  TgraAttribute att;
+  DrawContext ctx(canvas, view, att);
+  QtPictureSource pictures;
+  NoEscKey esc;
+  EntityRenderer renderer(store, pictures, esc);
+  const double scales[] = {2.0, 0.5, 8.0, 8.0, 2.0};
+  for (size_t i = 0; i < std::size(scales); ++i) {
+    view = test::MakeView(-10.0 * static_cast<double>(i), 5.0 * static_cast<double>(i), scales[i],
+                          kWidth, kHeight);
+    ClearCanvas(canvas, att, kWidth, kHeight);
+    renderer.DrawAll(ctx);
+    ASSERT_EQ(DifferingPixels(canvas.image(), Draw(store, view, true)), 0) << "view " << i;
+  }
+}
+
 TEST(FastPaths, InlinePixelRoundingIsRoundHalfAway) {
   std::mt19937 random(3);
   std::uniform_real_distribution<> wide(-2e9, 2e9), near(-4.0, 4.0);
@@ -138,6 +208,22 @@ TEST(FastPaths, InlinePixelRoundingIsRoundHalfAway) {
     if (i % 5 == 0) v = std::nextafter(v, i % 10 == 0 ? 1e10 : -1e10);  // one step beside
     double clamped = std::clamp(v, -kPixelCoordinateLimit, kPixelCoordinateLimit);
     ASSERT_EQ(RoundPixelCoordinate(v), RoundHalfAway(clamped)) << v;
+  }
+  // Coordinates of points inside the view, many at once (an odd count, so both the paired and
+  // the single rounding are used).
+  std::uniform_real_distribution<> inside(0.0, 4000.0), far(0.0, kPixelCoordinateLimit);
+  std::vector<double> values(20001);
+  for (size_t i = 0; i < values.size(); ++i) {
+    double v = i % 7 ? inside(random) : far(random);
+    if (i % 3 == 0) v = std::round(v * 2.0) / 2.0;
+    if (i % 5 == 0) v = std::nextafter(v, i % 10 == 0 ? 1e10 : 0.0);
+    values[i] = std::clamp(v, 0.0, kPixelCoordinateLimit);
+  }
+  std::vector<int32_t> rounded(values.size());
+  RoundInsideViewAll(values.data(), rounded.data(), values.size());
+  for (size_t i = 0; i < values.size(); ++i) {
+    ASSERT_EQ(rounded[i], RoundHalfAway(values[i])) << values[i];
+    ASSERT_EQ(RoundInsideView(values[i]), RoundHalfAway(values[i])) << values[i];
   }
   EXPECT_EQ(RoundPixelCoordinate(std::nan("")), 0);
   EXPECT_EQ(RoundPixelCoordinate(0.49999999999999994), 0);
