@@ -96,7 +96,7 @@ TEST(MainWindow, GenerateByItsAcceleratorThenOkClosesAndHandsBack) {
   w.window->edit(TextControl::Edit1)->setText(QString::fromStdString(target));
   QTest::keyClick(w.window.get(), Qt::Key_G, Qt::AltModifier);
   // An accelerator clicks its button as the mouse would, a moment later.
-  QTest::qWaitFor([&] { return !w.window->label2()->text().isEmpty(); });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w.window->label2()->text().isEmpty(); }));
   EXPECT_EQ(w.window->label2()->text().toStdString(), target);
   EXPECT_TRUE(w.window->button(ButtonControl::Button3)->isEnabled());
   QTest::mouseClick(w.window->button(ButtonControl::Button1), Qt::LeftButton);
