@@ -140,7 +140,9 @@ TEST(Win32Form, AtTheSmallestSizeThePanelScrollsToEveryControl) {
   SetWindowPos(w.window->handle(), nullptr, 0, 0, 475, 200, SWP_NOZORDER | SWP_NOMOVE);
   w.pump();
   HWND panel = w.control(kIdPanel2);
-  SCROLLINFO bar = {sizeof(SCROLLINFO), SIF_ALL};
+  SCROLLINFO bar = {};
+  bar.cbSize = sizeof(SCROLLINFO);
+  bar.fMask = SIF_ALL;
   ASSERT_TRUE(GetScrollInfo(panel, SB_VERT, &bar));
   EXPECT_GT(bar.nMax + 1, static_cast<int>(bar.nPage));
   auto topOf = [&](ControlId id) {
