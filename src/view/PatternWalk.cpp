@@ -4,16 +4,25 @@
 #include <cmath>
 
 #include "view/SegmentBatch.h"
+#include "view/WalkInsideView.h"
 
 namespace zf61 {
 namespace {
 
+// Hands a dash or zigzag stroke on as a clipped line.
+struct ClippedPieces {
+  DrawContext& ctx;
+  void operator()(double x1, double y1, double x2, double y2) const {
+    EmitClippedLine(ctx, x1, y1, x2, y2);
+  }
+};
+
 // Walks the pattern along S-E, drawing dashes (or the zigzag of a random line type) when kDraw,
 // and leaves the element in progress in the stroke state. The element sequence depends on the
-// lengths alone, so walking without drawing ends in the same state.
-template <bool kDraw>
+// lengths alone, so walking without drawing ends in the same state. `emit` takes each stroke.
+template <bool kDraw, typename Emit>
 bool WalkPattern(DrawContext& ctx, const Pattern& pattern, double sx, double sy, double ex,
-                 double ey) {
+                 double ey, const Emit& emit) {
   StrokeState& st = ctx.stroke;
   int k = st.elementIndex;
   double consumed = st.consumedLength;
@@ -36,7 +45,7 @@ bool WalkPattern(DrawContext& ctx, const Pattern& pattern, double sx, double sy,
     if constexpr (kDraw) {
       double nx = qx + step * cosT, ny = qy + step * sinT;
       if (!zigzag) {
-        if (element >= 0.0) EmitClippedLine(ctx, qx, qy, nx, ny);
+        if (element >= 0.0) emit(qx, qy, nx, ny);
       } else {
         double vx = nx, vy = ny;
         if (remaining - step > kZeroLength) {
@@ -45,7 +54,7 @@ bool WalkPattern(DrawContext& ctx, const Pattern& pattern, double sx, double sy,
           vx += side * pattern.amplitude * -sinT;
           vy += side * pattern.amplitude * cosT;
         }
-        EmitClippedLine(ctx, rx, ry, vx, vy);
+        emit(rx, ry, vx, vy);
         rx = vx, ry = vy;
       }
       qx = nx, qy = ny;
@@ -74,7 +83,18 @@ bool Stroke(DrawContext& ctx, const Pattern& pattern, int layerIndex, int lineTy
     st.elementIndex = 0;
     st.consumedLength = 0.0;
   }
-  bool drawn = WalkPattern<kDraw>(ctx, pattern, x1, y1, x2, y2);
+  bool drawn;
+  if constexpr (kDraw) {
+    // Every point of a walk wholly inside the view is turned to pixels the same way, with no
+    // clipping, and lands on the canvas's pixels.
+    if (WalkStaysInsideView(ctx, pattern, x1, y1, x2, y2)) {
+      drawn = WalkPattern<true>(ctx, pattern, x1, y1, x2, y2, DirectPieces(ctx));
+    } else {
+      drawn = WalkPattern<true>(ctx, pattern, x1, y1, x2, y2, ClippedPieces{ctx});
+    }
+  } else {
+    drawn = WalkPattern<false>(ctx, pattern, x1, y1, x2, y2, ClippedPieces{ctx});
+  }
   st.lastLayer = layerIndex;
   st.lastLineType = lineType;
   st.lastEndX = x2;
@@ -88,6 +108,7 @@ Pattern LoadPattern(const TgraAttribute& att, int lineType) {
   Pattern pattern;
   pattern.count = att.LineTypePieces(lineType, pattern.pieces);
   pattern.amplitude = att.LineTypeAmplitude(lineType);
+  for (int k = 0; k < pattern.count; ++k) pattern.length += std::fabs(pattern.pieces[k]);
   return pattern;
 }
 

@@ -14,6 +14,7 @@ inline constexpr double kPatternContinuity = 1e-10;
 struct Pattern {
   int count = 0;
   double amplitude = 0.0;
+  double length = 0.0;  // of one whole pattern
   double pieces[kMaxPieces] = {};
 };
 

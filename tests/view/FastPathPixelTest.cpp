@@ -1,6 +1,7 @@
 // The shortcuts of the drawing (pieces handed to the canvas together or written straight into
 // its pixels, curves inside the view turned to pixels without clipping, curves within one pixel
-// drawn as that pixel, chords within one pixel walked without placing their dashes) against
+// drawn as that pixel, chords within one pixel walked without placing their dashes, pattern
+// walks inside the view written without clipping) against
 // drawing every chord and dash one by one through the line primitive, on seeded random
 // drawings, pixel for pixel; and the inline pixel rounding against RoundHalfAway.
 #include <gtest/gtest.h>
@@ -196,6 +197,71 @@ TEST(FastPaths, AContextKeptWhileTheViewChangesDrawsEveryView) {
     ClearCanvas(canvas, att, kWidth, kHeight);
     renderer.DrawAll(ctx);
     ASSERT_EQ(DifferingPixels(canvas.image(), Draw(store, view, true)), 0) << "view " << i;
+  }
+}
+
+// Dashed and zigzag lines with thin pens hugging the view's edges, a few units in the last
+// place or a hair inside or outside them, along an edge or from one edge to another: the walks
+// that are written straight into the pixels without clipping must be exactly those whose every
+// dash stays inside, near the origin and far from it.
+class EdgeHuggingLines {
+ public:
+  EdgeHuggingLines(unsigned seed, const ViewWindow& view) : random_(seed), view_(view) {}
+
+  void fill(DrawingStore& store) {
+    for (int i = 0; i < 80; ++i) {
+      store.current.colour = 1 + pick(9);
+      store.current.lineType = kLineTypes[1 + pick(std::size(kLineTypes) - 3)];  // patterned
+      store.current.lineWidth = pick(4) ? 1 : 0;                                 // mostly thin
+      LineFigure& l = store.appendLine();
+      bool vertical = pick(2);
+      double at = nearEdge(vertical);
+      if (pick(2)) {  // along the edge, over most of the view
+        double from = across(vertical), to = across(vertical);
+        if (vertical) l.x1 = at, l.x2 = at, l.y1 = from, l.y2 = to;
+        else l.y1 = at, l.y2 = at, l.x1 = from, l.x2 = to;
+      } else {  // from near one edge to near another
+        l.x1 = nearEdge(true), l.y1 = nearEdge(false);
+        l.x2 = pick(2) ? nearEdge(true) : across(false);
+        l.y2 = pick(2) ? nearEdge(false) : across(true);
+      }
+    }
+  }
+
+ private:
+  int pick(int count) { return std::uniform_int_distribution<>(0, count - 1)(random_); }
+  double uniform(double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(random_); }
+  // An x (vertical edges) or y near one of the view's edges.
+  double nearEdge(bool vertical) {
+    double edge = vertical ? (pick(2) ? view_.Left : view_.Right)
+                           : (pick(2) ? view_.Bottom : view_.Top);
+    const double hairs[] = {0.0, 1e-13, 1e-12, 2e-12, 3e-12, 1e-10, 1e-6, 1e-3};
+    double offset = hairs[pick(std::size(hairs))] * (1.0 + std::fabs(edge));
+    double v = edge + (pick(2) ? offset : -offset);
+    for (int steps = pick(6); steps > 0; --steps) v = std::nextafter(v, pick(2) ? 1e300 : -1e300);
+    return v;
+  }
+  // A y (for a vertical line) or x anywhere over the view.
+  double across(bool vertical) {
+    return vertical ? uniform(view_.Bottom, view_.Top) : uniform(view_.Left, view_.Right);
+  }
+
+  std::mt19937 random_;
+  ViewWindow view_;
+};
+
+TEST(FastPaths, PatternedLinesAlongTheViewsEdgesGiveThePixelsOfClippedDashes) {
+  std::mt19937 scales(17);
+  for (unsigned seed = 1; seed <= 120; ++seed) {
+    double scale =
+        std::exp(std::uniform_real_distribution<>(std::log(0.5), std::log(40.0))(scales));
+    const double left = seed % 3 ? 0.0 : std::ldexp(1.0, 20 + static_cast<int>(seed % 10));
+    ViewWindow view = test::MakeView(left, -0.5 * left, scale, kWidth, kHeight);
+    DrawingStore store;
+    EdgeHuggingLines(seed, view).fill(store);
+    QImage plain = Draw(store, view, true);
+    QImage fast = Draw(store, view, false);
+    ASSERT_EQ(DifferingPixels(plain, fast), 0) << "seed " << seed << ", scale " << scale;
   }
 }
 
