@@ -35,6 +35,10 @@ class CurveAngleCache {
     size_t operator()(const Key& k) const { return k.start * 0x9E3779B97F4A7C15ull ^ k.sweep; }
   };
   std::unordered_map<Key, CurveAngles, KeyHash> tables_;
+  // The table handed out last, which the next curve most often wants again (every circle);
+  // the map's elements stay where they are until it is cleared.
+  Key lastKey_{0, 0};
+  const CurveAngles* last_ = nullptr;
 };
 
 class EllipseFrame {

@@ -9,6 +9,7 @@
 #include "model/Numbers.h"
 #include "support/RecordingCanvas.h"
 #include "view/Clipping.h"
+#include "view/EllipseFrame.h"
 #include "view/PointDrawing.h"
 
 namespace zf61 {
@@ -174,6 +175,43 @@ TEST(PointDrawing, SolidCurveShapes) {
   DrawSolidCurve(d.ctx, SolidCurveMode::Ring, 5, kPi / 2, 0, 0, 1, 10, 0, 0);
   EXPECT_EQ(d.canvas.polygons[4].size(), 146u);
   EXPECT_TRUE(d.ctx.points.empty());
+}
+
+// The angle tables handed out again for the curve before (the most frequent case), after other
+// tables and after the cache has been emptied for holding too many; and the points of frames with
+// a zero tilt of either sign, which skip the cosine and sine, against EllipsePointRad.
+TEST(CurveAngles, TablesAndUntiltedFramesGiveTheExactPoints) {
+  CurveAngleCache cache;
+  auto expectTable = [](const CurveAngles& table, double start, double sweep) {
+    double theta = start;
+    for (int i = 0; i < kCurvePoints; ++i) {
+      if (i > 0) theta += sweep / (kCurvePoints - 1);
+      ASSERT_EQ(table.cosines[i], std::cos(theta)) << start << " " << i;
+      ASSERT_EQ(table.sines[i], std::sin(theta)) << start << " " << i;
+    }
+  };
+  for (int i = 0; i < 5000; ++i) {  // more tables than are kept
+    double start = 0.001 * i;
+    expectTable(cache.angles(start, 1.5), start, 1.5);
+    expectTable(cache.angles(start, 1.5), start, 1.5);
+    expectTable(cache.angles(0.0, kTwoPi), 0.0, kTwoPi);
+  }
+  const CurveAngles& circle = cache.angles(0.0, kTwoPi);
+  for (double tilt : {0.0, -0.0, 1e-300, -0.5}) {
+    EllipseFrame frame(3.25, -7.5, 2.0, 0.75, tilt);
+    for (int i = 0; i < kCurvePoints; ++i) {
+      PointD p = frame.at(circle.cosines[i], circle.sines[i]);
+      PointD q = EllipsePointRad(3.25, -7.5, 2.0, 0.75, tilt, i * (kTwoPi / (kCurvePoints - 1)));
+      ASSERT_NEAR(p.x, q.x, 1e-12) << tilt << " " << i;
+      ASSERT_NEAR(p.y, q.y, 1e-12) << tilt << " " << i;
+      if (tilt == 0.0) {
+        PointD u = frame.atUntilted(circle.cosines[i], circle.sines[i]);
+        ASSERT_EQ(u.x, p.x) << i;
+        ASSERT_EQ(u.y, p.y) << i;
+      }
+    }
+    EXPECT_EQ(frame.untilted(), tilt == 0.0) << tilt;
+  }
 }
 
 }  // namespace
