@@ -33,6 +33,19 @@ void StrokePieces(DrawContext& ctx, const Pattern* pattern, int layerIndex, int 
   StrokeVisiblePart(ctx, *pattern, layerIndex, lineType, x1, y1, x2, y2);
 }
 
+// The chords of a curve without handing the pieces over; `pattern` as for StrokePieces.
+void StrokeCurvePieces(DrawContext& ctx, const Pattern* pattern, int layerIndex, int lineType,
+                       const EllipseFrame& frame, const CurveAngles& angles) {
+  if (!ctx.plainDrawing && DrawCurveInsideView(ctx, pattern, layerIndex, lineType, frame, angles))
+    return;
+  PointD previous = frame.at(angles.cosines[0], angles.sines[0]);
+  for (int i = 1; i < kCurvePoints; ++i) {
+    PointD next = frame.at(angles.cosines[i], angles.sines[i]);
+    StrokePieces(ctx, pattern, layerIndex, lineType, previous.x, previous.y, next.x, next.y);
+    previous = next;
+  }
+}
+
 }  // namespace
 
 void DrawClippedLine(DrawContext& ctx, double x1, double y1, double x2, double y2) {
@@ -77,17 +90,12 @@ void StrokeEllipseArc(DrawContext& ctx, int layerIndex, int lineType, double swe
   BeginPieces(ctx);
   EllipseFrame frame(cx, cy, radius, flatness, tilt);
   const CurveAngles& angles = ctx.curveAngles.angles(start, sweep);
-  bool solid = DrawnSolid(ctx, lineType);
-  Pattern pattern;
-  if (!solid) pattern = LoadPattern(ctx.att, lineType);
-  const Pattern* walked = solid ? nullptr : &pattern;
-  if (ctx.plainDrawing || !DrawCurveInsideView(ctx, walked, layerIndex, lineType, frame, angles)) {
-    PointD previous = frame.at(angles.cosines[0], angles.sines[0]);
-    for (int i = 1; i < kCurvePoints; ++i) {
-      PointD next = frame.at(angles.cosines[i], angles.sines[i]);
-      StrokePieces(ctx, walked, layerIndex, lineType, previous.x, previous.y, next.x, next.y);
-      previous = next;
-    }
+  // A solid curve (most of them) has no pattern to fill in.
+  if (DrawnSolid(ctx, lineType)) {
+    StrokeCurvePieces(ctx, nullptr, layerIndex, lineType, frame, angles);
+  } else {
+    Pattern pattern = LoadPattern(ctx.att, lineType);
+    StrokeCurvePieces(ctx, &pattern, layerIndex, lineType, frame, angles);
   }
   EndPieces(ctx);
 }
