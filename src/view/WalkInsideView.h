@@ -5,6 +5,7 @@
 
 #include "view/DrawContext.h"
 #include "view/PatternWalk.h"
+#include "view/PixelRounding.h"
 #include "view/ThinLines.h"
 
 namespace zf61 {
@@ -28,10 +29,10 @@ class DirectPieces {
         colour_(ctx.thinPixel) {}
 
   void operator()(double x1, double y1, double x2, double y2) const {
-    PixelPoint a{RoundInsideView((x1 - left_) * scale_),
-                 height_ - RoundInsideView((y1 - bottom_) * scale_)};
-    PixelPoint b{RoundInsideView((x2 - left_) * scale_),
-                 height_ - RoundInsideView((y2 - bottom_) * scale_)};
+    PixelPoint a, b;
+    PixelCoordinatesInsideView(x1, x2, left_, scale_, a.x, b.x);
+    PixelCoordinatesInsideView(y1, y2, bottom_, scale_, a.y, b.y);
+    a.y = height_ - a.y, b.y = height_ - b.y;
     ThinLine(rows_, a, b, colour_);
   }
 

@@ -291,6 +291,16 @@ TEST(FastPaths, InlinePixelRoundingIsRoundHalfAway) {
     ASSERT_EQ(rounded[i], RoundHalfAway(values[i])) << values[i];
     ASSERT_EQ(RoundInsideView(values[i]), RoundHalfAway(values[i])) << values[i];
   }
+  // Two points' coordinates from a view's origin, together, as one at a time.
+  std::uniform_real_distribution<> scaleOf(0.01, 100.0);
+  for (size_t i = 0; i + 1 < values.size(); i += 2) {
+    const double scale = scaleOf(random), origin = i % 4 ? -1234.5 : 0.0;
+    const double a = values[i] / scale + origin, b = values[i + 1] / scale + origin;
+    int32_t ra = -7, rb = -7;
+    PixelCoordinatesInsideView(a, b, origin, scale, ra, rb);
+    ASSERT_EQ(ra, RoundInsideView((a - origin) * scale)) << a;
+    ASSERT_EQ(rb, RoundInsideView((b - origin) * scale)) << b;
+  }
   EXPECT_EQ(RoundPixelCoordinate(std::nan("")), 0);
   EXPECT_EQ(RoundPixelCoordinate(0.49999999999999994), 0);
   EXPECT_EQ(RoundPixelCoordinate(-2.5), -3);
