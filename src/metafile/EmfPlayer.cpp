@@ -17,7 +17,6 @@ namespace {
 constexpr uint32_t kHeaderType = 1;
 constexpr uint32_t kSignature = 0x464D4520u;  // " EMF"
 constexpr uint32_t kStockObject = 0x80000000u;
-constexpr size_t kMaxObjects = 65535;
 constexpr double kScreenPixelsPerMm = 96.0 / 25.4;
 
 enum Emf : uint32_t {
@@ -55,7 +54,6 @@ class EmfPlayer {
     return {i32(r, at), i32(r, at + 4), i32(r, at + 8), i32(r, at + 12)};
   }
   std::vector<ScenePoint> points(const RecordBytes& r, size_t at, size_t count, bool small) const;
-  void putObject(uint32_t index, GdiObject object);
   void select(uint32_t index);
   bool polys(uint32_t type, const RecordBytes& r);
   bool shapes(uint32_t type, const RecordBytes& r);
@@ -65,7 +63,7 @@ class EmfPlayer {
   void bitmap(uint32_t type, const RecordBytes& r);
 
   SceneBuilder scene_;
-  std::vector<std::optional<GdiObject>> objects_;
+  GdiObjectTable objects_;
 };
 
 std::vector<ScenePoint> EmfPlayer::points(const RecordBytes& r, size_t at, size_t count,
@@ -80,12 +78,6 @@ std::vector<ScenePoint> EmfPlayer::points(const RecordBytes& r, size_t at, size_
     else out.push_back({i32(r, p), i32(r, p + 4)});
   }
   return out;
-}
-
-void EmfPlayer::putObject(uint32_t index, GdiObject object) {
-  if (index >= kMaxObjects) return;
-  if (index >= objects_.size()) objects_.resize(index + 1);
-  objects_[index] = std::move(object);
 }
 
 GdiObject StockObject(uint32_t which) {
@@ -106,8 +98,8 @@ GdiObject StockObject(uint32_t which) {
 void EmfPlayer::select(uint32_t index) {
   if (index & kStockObject) {
     scene_.select(StockObject(index & ~kStockObject));
-  } else if (index < objects_.size() && objects_[index]) {
-    scene_.select(*objects_[index]);
+  } else if (const GdiObject* object = objects_.at(index)) {
+    scene_.select(*object);
   }
 }
 
@@ -219,11 +211,9 @@ bool EmfPlayer::objects(uint32_t type, const RecordBytes& r) {
   uint32_t index = r.u32(8).value_or(kStockObject);
   switch (type) {
     case kSelectObject: select(index); break;
-    case kDeleteObject:
-      if (index < objects_.size()) objects_[index].reset();
-      break;
+    case kDeleteObject: objects_.remove(index); break;
     case kCreatePen:
-      putObject(index, LogicalPen{LineStyleOf(r.u32(12).value_or(0)), std::fabs(i32(r, 16)),
+      objects_.put(index, LogicalPen{LineStyleOf(r.u32(12).value_or(0)), std::fabs(i32(r, 16)),
                                   RgbOfColorRef(r.u32(24).value_or(0))});
       break;
     case kExtCreatePen: {
@@ -232,15 +222,17 @@ bool EmfPlayer::objects(uint32_t type, const RecordBytes& r) {
       double width = geometric ? std::fabs(i32(r, 32)) : 0.0;
       LogicalPen pen{LineStyleOf(style), width, RgbOfColorRef(r.u32(40).value_or(0))};
       if (r.u32(36) == 1u) pen.style = LineStyle::None;  // drawn with the null brush
-      putObject(index, pen);
+      objects_.put(index, pen);
       break;
     }
     case kCreateBrushIndirect:
-      putObject(index, BrushOf(r.u32(12).value_or(0), r.u32(16).value_or(0),
+      objects_.put(index, BrushOf(r.u32(12).value_or(0), r.u32(16).value_or(0),
                                r.u32(20).value_or(0)));
       break;
-    case kCreateMonoBrush: case kCreateDibPatternBrushPt: putObject(index, BrushOf(5, 0, 0)); break;
-    case kCreatePalette: putObject(index, std::monostate{}); break;
+    case kCreateMonoBrush: case kCreateDibPatternBrushPt:
+      objects_.put(index, BrushOf(5, 0, 0));
+      break;
+    case kCreatePalette: objects_.put(index, std::monostate{}); break;
     case kExtCreateFontIndirectW: {
       LogicalFont font;
       font.height = i32(r, 12);
@@ -254,7 +246,7 @@ bool EmfPlayer::objects(uint32_t type, const RecordBytes& r) {
       for (size_t i = 0; i + 1 < face.size() && (face[i] != '\0' || face[i + 1] != '\0'); i += 2) {
         font.face.append(face.substr(i, 2));
       }
-      putObject(index, font);
+      objects_.put(index, font);
       break;
     }
     default: return false;
@@ -271,13 +263,6 @@ void EmfPlayer::text(const RecordBytes& r) {
   scene_.text(pointAt(r, 36), std::string(r.slice(at, 2 * chars)), true, opaque);
 }
 
-ImageBlend BlendOf(uint32_t rop) {
-  if (rop == 0x008800C6u) return ImageBlend::And;
-  if (rop == 0x00EE0086u) return ImageBlend::Or;
-  if (rop == 0x00660046u) return ImageBlend::Xor;
-  return ImageBlend::Copy;
-}
-
 void EmfPlayer::bitmap(uint32_t type, const RecordBytes& r) {
   bool dibits = type == kStretchDiBits;
   size_t infoAt = dibits ? 48 : 84;
@@ -287,10 +272,7 @@ void EmfPlayer::bitmap(uint32_t type, const RecordBytes& r) {
   std::string_view info = r.slice(r.u32(infoAt).value_or(0), r.u32(infoAt + 4).value_or(0));
   std::string_view bits = r.slice(r.u32(infoAt + 8).value_or(0), r.u32(infoAt + 12).value_or(0));
   if (info.empty()) {
-    // A blit without a source paints with the brush, black or white.
-    if (rop == 0x00F00021u) scene_.fillRect({x, y, x + w, y + h}, scene_.state().brush.rgb);
-    if (rop == 0x00000042u) scene_.fillRect({x, y, x + w, y + h}, 0x000000);
-    if (rop == 0x00FF0062u) scene_.fillRect({x, y, x + w, y + h}, 0xFFFFFF);
+    scene_.blitWithoutSource({x, y, x + w, y + h}, rop);
     return;
   }
   std::optional<DibFile> dib = DibToBmp(info, bits);
@@ -299,7 +281,7 @@ void EmfPlayer::bitmap(uint32_t type, const RecordBytes& r) {
   double sw = dibits ? i32(r, 40) : type == kStretchBlt ? i32(r, 100) : w;
   double sh = dibits ? i32(r, 44) : type == kStretchBlt ? i32(r, 104) : h;
   SceneRect source = DibSourceRect(*dib, sx, sy, sw, sh, dibits);
-  scene_.image(std::move(dib->bmp), source, {x, y, x + w, y + h}, BlendOf(rop));
+  scene_.image(std::move(dib->bmp), source, {x, y, x + w, y + h}, BlendOfRop(rop));
 }
 
 bool EmfPlayer::play(uint32_t type, const RecordBytes& r) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,6 +54,37 @@ struct LogicalFont {
 // A created object; palettes, regions and what else a metafile may create only hold a slot.
 using GdiObject = std::variant<std::monostate, LogicalPen, LogicalBrush, LogicalFont>;
 
+// The objects a metafile has created, by their index.
+class GdiObjectTable {
+ public:
+  // An EMF names the index of each object it creates.
+  void put(size_t index, GdiObject object) {
+    if (index >= kMaxObjects) return;
+    if (index >= slots_.size()) slots_.resize(index + 1);
+    slots_[index] = std::move(object);
+  }
+  // A WMF's new object takes the lowest free index.
+  void putInLowestFree(GdiObject object) {
+    for (auto& slot : slots_) {
+      if (!slot) {
+        slot = std::move(object);
+        return;
+      }
+    }
+    if (slots_.size() < kMaxObjects) slots_.push_back(std::move(object));
+  }
+  const GdiObject* at(size_t index) const {
+    return index < slots_.size() && slots_[index] ? &*slots_[index] : nullptr;
+  }
+  void remove(size_t index) {
+    if (index < slots_.size()) slots_[index].reset();
+  }
+
+ private:
+  static constexpr size_t kMaxObjects = 65535;
+  std::vector<std::optional<GdiObject>> slots_;
+};
+
 enum class MapMode { Text = 1, LoMetric, HiMetric, LoEnglish, HiEnglish, Twips, Isotropic,
                      Anisotropic };
 
@@ -77,6 +109,14 @@ struct DcState {
 // Windows colour values are 0x00BBGGRR.
 inline uint32_t RgbOfColorRef(uint32_t colorRef) {
   return (colorRef & 0xFF) << 16 | (colorRef & 0xFF00) | (colorRef >> 16 & 0xFF);
+}
+
+// How a bitmap's raster operation combines it with what lies beneath; other operations copy.
+inline ImageBlend BlendOfRop(uint32_t rop) {
+  if (rop == 0x008800C6u) return ImageBlend::And;   // SRCAND
+  if (rop == 0x00EE0086u) return ImageBlend::Or;    // SRCPAINT
+  if (rop == 0x00660046u) return ImageBlend::Xor;   // SRCINVERT
+  return ImageBlend::Copy;
 }
 
 inline LineStyle LineStyleOf(uint32_t penStyle) {

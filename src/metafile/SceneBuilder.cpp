@@ -170,6 +170,12 @@ void SceneBuilder::fillRect(const EllipseBox& b, uint32_t rgb) {
   state_ = kept;
 }
 
+void SceneBuilder::blitWithoutSource(const EllipseBox& box, uint32_t rop) {
+  if (rop == 0x00F00021u) fillRect(box, state_.brush.rgb);  // PATCOPY
+  if (rop == 0x00000042u) fillRect(box, 0x000000);          // BLACKNESS
+  if (rop == 0x00FF0062u) fillRect(box, 0xFFFFFF);          // WHITENESS
+}
+
 void SceneBuilder::roundRect(const EllipseBox& b, double cornerWidth, double cornerHeight) {
   double left = std::min(b.left, b.right), right = std::max(b.left, b.right);
   double top = std::min(b.top, b.bottom), bottom = std::max(b.top, b.bottom);

@@ -48,6 +48,8 @@ class SceneBuilder {
   void ellipse(const EllipseBox& box);
   void arc(ArcKind kind, const EllipseBox& box, ScenePoint start, ScenePoint end);
   void fillRect(const EllipseBox& box, uint32_t rgb);
+  // A blit without a source bitmap: the brush, black or white, by its raster operation.
+  void blitWithoutSource(const EllipseBox& box, uint32_t rop);
 
   // Path brackets: between the two, drawing records only add to the path.
   void beginPath();

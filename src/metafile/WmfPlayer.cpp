@@ -16,7 +16,6 @@ namespace {
 
 constexpr uint32_t kPlaceableKey = 0x9AC6CDD7u;
 constexpr size_t kPlaceableSize = 22;
-constexpr size_t kMaxObjects = 65535;
 
 enum Wmf : uint16_t {
   kEof = 0x0000, kSaveDc = 0x001E, kSetBkMode = 0x0102, kSetPolyFillMode = 0x0106,
@@ -57,7 +56,6 @@ class WmfPlayer {
     return {p(r, i + 3), p(r, i + 2), p(r, i + 1), p(r, i)};
   }
   std::vector<ScenePoint> points(const RecordBytes& r, size_t at, size_t count) const;
-  void addObject(GdiObject object);
   void select(size_t index);
   void mapping(uint16_t function, const RecordBytes& r);
   void shapes(uint16_t function, const RecordBytes& r);
@@ -65,7 +63,7 @@ class WmfPlayer {
   void bitmap(uint16_t function, const RecordBytes& r);
 
   SceneBuilder scene_;
-  std::vector<std::optional<GdiObject>> objects_;
+  GdiObjectTable objects_;
 };
 
 std::vector<ScenePoint> WmfPlayer::points(const RecordBytes& r, size_t at, size_t count) const {
@@ -79,19 +77,8 @@ std::vector<ScenePoint> WmfPlayer::points(const RecordBytes& r, size_t at, size_
   return out;
 }
 
-void WmfPlayer::addObject(GdiObject object) {
-  // A new object takes the lowest free slot.
-  for (auto& slot : objects_) {
-    if (!slot) {
-      slot = std::move(object);
-      return;
-    }
-  }
-  if (objects_.size() < kMaxObjects) objects_.push_back(std::move(object));
-}
-
 void WmfPlayer::select(size_t index) {
-  if (index < objects_.size() && objects_[index]) scene_.select(*objects_[index]);
+  if (const GdiObject* object = objects_.at(index)) scene_.select(*object);
 }
 
 void WmfPlayer::mapping(uint16_t function, const RecordBytes& r) {
@@ -145,14 +132,10 @@ void WmfPlayer::shapes(uint16_t function, const RecordBytes& r) {
       scene_.fillRect({p(r, 3), p(r, 2), p(r, 3) + 1, p(r, 2) + 1},
                       RgbOfColorRef(r.u32(6).value_or(0)));
       break;
-    case kPatBlt: {
-      uint32_t rop = r.u32(6).value_or(0);
-      EllipseBox box{p(r, 5), p(r, 4), p(r, 5) + p(r, 3), p(r, 4) + p(r, 2)};
-      if (rop == 0x00F00021u) scene_.fillRect(box, scene_.state().brush.rgb);
-      if (rop == 0x00000042u) scene_.fillRect(box, 0x000000);
-      if (rop == 0x00FF0062u) scene_.fillRect(box, 0xFFFFFF);
+    case kPatBlt:
+      scene_.blitWithoutSource({p(r, 5), p(r, 4), p(r, 5) + p(r, 3), p(r, 4) + p(r, 2)},
+                               r.u32(6).value_or(0));
       break;
-    }
     default: break;
   }
 }
@@ -179,11 +162,7 @@ void WmfPlayer::text(uint16_t function, const RecordBytes& r) {
 }
 
 void WmfPlayer::bitmap(uint16_t function, const RecordBytes& r) {
-  uint32_t rop = r.u32(6).value_or(0);
-  ImageBlend blend = rop == 0x008800C6u ? ImageBlend::And
-                     : rop == 0x00EE0086u ? ImageBlend::Or
-                     : rop == 0x00660046u ? ImageBlend::Xor
-                                          : ImageBlend::Copy;
+  ImageBlend blend = BlendOfRop(r.u32(6).value_or(0));
   // Parameter indices of: source y, x, height, width, then target y, x, height, width.
   size_t first = function == kStretchDib ? 3 : 2;
   size_t dibAt = function == kStretchDib ? 28 : function == kDibStretchBlt ? 26 : 22;
@@ -212,21 +191,18 @@ bool WmfPlayer::play(uint16_t function, const RecordBytes& r) {
     case kSetBkColor: s.backgroundRgb = RgbOfColorRef(r.u32(6).value_or(0)); break;
     case kSetTextColor: s.textRgb = RgbOfColorRef(r.u32(6).value_or(0)); break;
     case kSelectObject: select(r.u16(6).value_or(0xFFFF)); break;
-    case kDeleteObject: {
-      size_t index = r.u16(6).value_or(0xFFFF);
-      if (index < objects_.size()) objects_[index].reset();
-      break;
-    }
+    case kDeleteObject: objects_.remove(r.u16(6).value_or(0xFFFF)); break;
     case kCreatePenIndirect: {
       uint16_t style = r.u16(6).value_or(0);
       uint32_t colour = RgbOfColorRef(r.u32(12).value_or(0));
-      addObject(LogicalPen{LineStyleOf(style), std::fabs(p(r, 1)), colour});
+      objects_.putInLowestFree(LogicalPen{LineStyleOf(style), std::fabs(p(r, 1)), colour});
       break;
     }
     case kCreateBrushIndirect:
-      addObject(BrushOf(r.u16(6).value_or(0), r.u32(8).value_or(0), r.u16(12).value_or(0)));
+      objects_.putInLowestFree(
+          BrushOf(r.u16(6).value_or(0), r.u32(8).value_or(0), r.u16(12).value_or(0)));
       break;
-    case kDibCreatePatternBrush: addObject(BrushOf(5, 0, 0)); break;
+    case kDibCreatePatternBrush: objects_.putInLowestFree(BrushOf(5, 0, 0)); break;
     case kCreateFontIndirect: {
       LogicalFont font;
       font.height = p(r, 0);
@@ -237,7 +213,7 @@ bool WmfPlayer::play(uint16_t function, const RecordBytes& r) {
       font.strikeOut = ByteSet(r, 18);
       std::string_view face = r.slice(24, std::min<size_t>(32, r.size() > 24 ? r.size() - 24 : 0));
       font.face = std::string(face.substr(0, face.find('\0')));
-      addObject(font);
+      objects_.putInLowestFree(font);
       break;
     }
     case kSetWindowOrg: case kSetWindowExt: case kOffsetWindowOrg: case kScaleWindowExt:
@@ -249,7 +225,7 @@ bool WmfPlayer::play(uint16_t function, const RecordBytes& r) {
     default:
       // Records that create an object this player does not draw still take their slot.
       if (function == 0x00F7 || function == 0x01F9 || function == 0x06FF) {
-        addObject(std::monostate{});
+        objects_.putInLowestFree(std::monostate{});
       } else {
         shapes(function, r);
       }

@@ -121,7 +121,8 @@ void DrawText(QPainter& painter, const SceneText& text, const FrameToPixels& f) 
   int pixels = static_cast<int>(std::lround(height));
   QFont font(Decoded(text.face, text.utf16));
   font.setPixelSize(pixels);
-  font.setWeight(static_cast<QFont::Weight>(std::clamp(text.weight == 0 ? 400 : text.weight, 1, 1000)));
+  int weight = text.weight == 0 ? 400 : std::clamp(text.weight, 1, 1000);  // 0: the default
+  font.setWeight(static_cast<QFont::Weight>(weight));
   font.setItalic(text.italic);
   font.setUnderline(text.underline);
   font.setStrikeOut(text.strikeOut);

@@ -1,11 +1,10 @@
 // Pictures through Qt: WMF and EMF drawn as vectors into their box from their frame, and icons
 // drawn through their mask.
 #include "platform/QtCanvas.h"
+#include "platform/GuiApplication.h"
 #include "platform/QtPictureSource.h"
 
 #include <gtest/gtest.h>
-
-#include <QGuiApplication>
 
 #include <filesystem>
 #include <string>
@@ -68,18 +67,8 @@ TEST(Metafiles, WmfAndEmfArePlayedFromTheirFrameAsVectors) {
   EXPECT_FALSE(source.load((dir / "bad.wmf").string()));
 }
 
-// Texts need the font database of a GUI application.
-void EnsureGuiApplication() {
-  if (QGuiApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "platform_tests";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
-
 TEST(Metafiles, PensTextsAndBitmapsScaleWithThePicture) {
-  EnsureGuiApplication();
+  EnsureGuiApplication("platform_tests");  // texts need its font database
   test::TempDir dir;
   std::string params;
   test::Put32(params, 0x00CC0020L);  // a plain copy of the 2 x 2 bitmap into (0, 0)-(50, 50)

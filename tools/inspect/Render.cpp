@@ -1,8 +1,6 @@
 // Headless rendering through the same view and renderer as the window.
 #include "inspect/Render.h"
 
-#include <QGuiApplication>
-
 #include <cstdlib>
 #include <string_view>
 
@@ -10,6 +8,7 @@
 #include "model/UnitGraAtt.h"
 #include "output/PictureGenerator.h"
 #include "platform/Cp932.h"
+#include "platform/GuiApplication.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "rooms/CgalRoomFinder.h"
@@ -21,22 +20,12 @@ namespace zf61 {
 
 namespace {
 
-// Texts in pictures need the font database of a GUI application, here on the offscreen
-// platform unless another is asked for.
-void EnsureGuiApplication() {
-  if (QGuiApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "zf61-inspect";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
-
 // What both headless runs need: attributes, a canvas of the size asked for, the view fitted to
-// it, and the renderer with its picture loading.
+// it, and the renderer with its picture loading (a GUI application first, for the font
+// database that texts in pictures need).
 struct HeadlessScene {
   HeadlessScene(const DrawingStore& store, int width, int height, int background)
-      : canvas((EnsureGuiApplication(), width), height),
+      : canvas((EnsureGuiApplication("zf61-inspect"), width), height),
         navigator(
             store,
             [=] {
