@@ -119,12 +119,15 @@ int DifferingPixels(const QImage& a, const QImage& b) {
   return differing;
 }
 
+// From a tenth of a pixel per unit (everything tiny) to forty (everything huge), evenly in log.
+double RandomScale(std::mt19937& random) {
+  return std::exp(std::uniform_real_distribution<>(std::log(0.1), std::log(40.0))(random));
+}
+
 TEST(FastPaths, RandomDrawingsGiveThePixelsOfChordByChordDrawing) {
   std::mt19937 scales(7);
   for (unsigned seed = 1; seed <= 150; ++seed) {
-    // From a tenth of a pixel per unit (everything tiny) to forty (everything huge).
-    double scale =
-        std::exp(std::uniform_real_distribution<>(std::log(0.1), std::log(40.0))(scales));
+    double scale = RandomScale(scales);
     DrawingStore store;
     RandomDrawing(seed, scale).fill(store);
     ViewWindow view = test::MakeView(0.0, 0.0, scale, kWidth, kHeight);
@@ -146,8 +149,7 @@ void Shift(DrawingStore& store, double dx, double dy) {
 TEST(FastPaths, RandomDrawingsFarFromTheOriginGiveTheSamePixels) {
   std::mt19937 scales(13);
   for (unsigned seed = 1; seed <= 60; ++seed) {
-    double scale =
-        std::exp(std::uniform_real_distribution<>(std::log(0.1), std::log(40.0))(scales));
+    double scale = RandomScale(scales);
     DrawingStore store;
     RandomDrawing(seed, scale).fill(store);
     const double left = (seed % 2 ? 1.0 : -1.0) * std::ldexp(1.0, 20 + static_cast<int>(seed % 12));
@@ -165,8 +167,7 @@ TEST(FastPaths, RandomDrawingsFarFromTheOriginGiveTheSamePixels) {
 TEST(FastPaths, RandomDrawingsOnACanvasSmallerThanTheViewGiveTheSamePixels) {
   std::mt19937 scales(11);
   for (unsigned seed = 1; seed <= 60; ++seed) {
-    double scale =
-        std::exp(std::uniform_real_distribution<>(std::log(0.1), std::log(40.0))(scales));
+    double scale = RandomScale(scales);
     DrawingStore store;
     RandomDrawing(seed, scale).fill(store);
     ViewWindow view = test::MakeView(0.0, 0.0, scale, kWidth, kHeight);
