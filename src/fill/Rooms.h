@@ -24,6 +24,9 @@ struct Rooms {
   // Each room's outer ring followed by the rings of its holes, every ring closed by its points.
   std::vector<ClosedRegion> rings;
   size_t roomCount = 0;
+  // Where each room's rings begin in `rings` (its outer ring), room by room: room i has the
+  // rings from outerRings[i] up to outerRings[i + 1] (or the end).
+  std::vector<size_t> outerRings;
   // Ends that meet nothing within the gap: where a room does not close.
   std::vector<PointD> openEnds;
 };

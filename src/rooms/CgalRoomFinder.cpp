@@ -63,6 +63,7 @@ void AddRooms(const std::vector<RoomPiece>& pieces, double reach, Rooms& rooms) 
   for (auto v : rooms::OpenEnds(arrangement)) rooms.openEnds.push_back(ToDisplay(v->point()));
   for (auto f = arrangement.faces_begin(); f != arrangement.faces_end(); ++f) {
     if (f->is_unbounded()) continue;
+    rooms.outerRings.push_back(rooms.rings.size());
     rooms.rings.push_back(Ring(f->outer_ccb()));
     for (auto hole = f->inner_ccbs_begin(); hole != f->inner_ccbs_end(); ++hole) {
       rooms.rings.push_back(Ring(*hole));
@@ -132,6 +133,7 @@ class SecondHalf {
 };
 
 void Append(Rooms& to, Rooms&& from) {
+  for (size_t first : from.outerRings) to.outerRings.push_back(first + to.rings.size());
   to.rings.insert(to.rings.end(), std::make_move_iterator(from.rings.begin()),
                   std::make_move_iterator(from.rings.end()));
   to.openEnds.insert(to.openEnds.end(), from.openEnds.begin(), from.openEnds.end());

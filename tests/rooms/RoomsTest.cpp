@@ -89,6 +89,9 @@ TEST(Rooms, IslandsRingsGridsAndDoors) {
   Rooms two = nested.rooms();
   EXPECT_EQ(two.roomCount, 2u);
   EXPECT_EQ(two.rings.size(), 3u);  // outer ring, its hole, the island
+  ASSERT_EQ(two.outerRings.size(), 2u);  // one room of one ring, one of two (with its hole)
+  EXPECT_EQ(two.outerRings[0], 0u);
+  EXPECT_EQ(Area(two.rings[two.outerRings[1]]), 900.0);
   Drawing circles;                  // concentric circles: a disc and a ring
   circles.circle(0, 0, 10), circles.circle(0, 0, 5);
   Rooms discs = circles.rooms();
@@ -133,6 +136,8 @@ TEST(Rooms, SeparatePartsAreFoundAsOneAndStopWhenAsked) {
   d.line(0, 20, -5, 15);
   Rooms r = d.rooms();
   EXPECT_EQ(r.roomCount, 301u);
+  ASSERT_EQ(r.outerRings.size(), 301u);  // rooms of both threads, each at its own rings
+  for (size_t i = 0; i < r.outerRings.size(); ++i) EXPECT_EQ(r.outerRings[i], i);
   ASSERT_EQ(r.openEnds.size(), 1u);
   EXPECT_EQ(r.openEnds[0].x, -5);
   Rooms again = d.rooms();
