@@ -21,6 +21,7 @@ target_link_libraries(files_tests PRIVATE zf61core)
 
 zf61_test(window_tests
   window/RunFlowTest.cpp
+  window/RoomPickingTest.cpp
   window/SettingsTest.cpp
   window/NavigationTest.cpp
   window/FileFaultTest.cpp)

@@ -14,6 +14,7 @@ function(zf61_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE
     ZF61_SAMPLES_DIR="${CMAKE_SOURCE_DIR}/../shared/samples/real"
+    ZF61_PROJECT_SAMPLES_DIR="${CMAKE_SOURCE_DIR}/samples"
     ZF61_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
     ZF61_TEST_OUTPUT_DIR="${CMAKE_BINARY_DIR}/test-output")
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)

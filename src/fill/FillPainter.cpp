@@ -83,4 +83,8 @@ void FillPainter::FillRegions(const std::vector<ClosedRegion>& regions, Colour c
   FillPathWithColour(colour, opacity);
 }
 
+void FillPainter::PaintPlan(const FillPlan& plan) {
+  for (const FillLayer& layer : plan.layers) FillRegions(layer.rings, layer.colour, plan.opacity);
+}
+
 }  // namespace zf61

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "fill/FillPlan.h"
 #include "fill/TraceTypes.h"
 #include "model/Colour.h"
 #include "view/Canvas.h"
@@ -28,6 +29,8 @@ class FillPainter {
   bool active() const { return canvas_ != nullptr; }
 
   void FillRegions(const std::vector<ClosedRegion>& regions, Colour colour, int opacity);
+  // Every layer of the plan in turn, each as FillRegions paints it, at the plan's opacity.
+  void PaintPlan(const FillPlan& plan);
 
   void NewFillPath();
   void StartPathFigure();

@@ -14,6 +14,7 @@ bool FindRegions(const RegionQuery& query, const DrawingStore& store, const Tgra
     if (!rooms->findRooms(pieces, query.gap, progress, result)) return false;
     found.rings = std::move(result.rings);
     found.count = result.roomCount;
+    found.outerRings = std::move(result.outerRings);
     if (query.openEnds) found.openEnds = std::move(result.openEnds);
     return true;
   }

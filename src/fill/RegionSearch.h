@@ -2,6 +2,7 @@
 // finds (the first way, and the default), or the rooms of the arrangement.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "fill/RegionTracer.h"
@@ -22,6 +23,15 @@ struct FoundRegions {
   std::vector<ClosedRegion> rings;  // for rooms, each room's outer ring and its holes' rings
   size_t count = 0;                 // closed figures or rooms
   std::vector<PointD> openEnds;
+  // Rooms: where each room's rings begin in `rings`. Empty for closed figures, each of which
+  // is one ring.
+  std::vector<size_t> outerRings;
+
+  // The rings of the i-th closed figure or room: [first, last).
+  std::pair<size_t, size_t> ringsOf(size_t i) const {
+    if (outerRings.empty()) return {i, i + 1};
+    return {outerRings[i], i + 1 < outerRings.size() ? outerRings[i + 1] : rings.size()};
+  }
 };
 
 // False when `progress` asked to stop; nothing is found then. Rooms need `rooms`; without one

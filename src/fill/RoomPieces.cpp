@@ -12,44 +12,56 @@ bool Finite(const PointD& p) {
   return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
-void AddPiece(std::vector<RoomPiece>& pieces, PointD a, PointD b) {
-  if (!Finite(a) || !Finite(b) || (a.x == b.x && a.y == b.y)) return;
-  pieces.push_back({a, b});
-}
+// Pieces as they are collected, with the layer group of each where the caller asks for it.
+struct PieceList {
+  std::vector<RoomPiece>& pieces;
+  std::vector<int>* groups;
+  int group = 0;
 
-void AddChords(std::vector<RoomPiece>& pieces, const std::vector<PointD>& points) {
-  for (size_t i = 0; i + 1 < points.size(); ++i) AddPiece(pieces, points[i], points[i + 1]);
-}
-
-// A closed curve's last point, at 360 degrees added up step by step, is only nearly its first:
-// the chords are closed on the first point itself.
-void AddClosedChords(std::vector<RoomPiece>& pieces, std::vector<PointD> points) {
-  if (points.size() > 1) points.back() = points.front();
-  AddChords(pieces, points);
-}
+  void add(PointD a, PointD b) {
+    if (!Finite(a) || !Finite(b) || (a.x == b.x && a.y == b.y)) return;
+    pieces.push_back({a, b});
+    if (groups) groups->push_back(group);
+  }
+  void addChords(const std::vector<PointD>& points) {
+    for (size_t i = 0; i + 1 < points.size(); ++i) add(points[i], points[i + 1]);
+  }
+  // A closed curve's last point, at 360 degrees added up step by step, is only nearly its
+  // first: the chords are closed on the first point itself.
+  void addClosedChords(std::vector<PointD> points) {
+    if (points.size() > 1) points.back() = points.front();
+    addChords(points);
+  }
+};
 
 }  // namespace
 
 std::vector<RoomPiece> CollectRoomPieces(const DrawingStore& store, const TgraAttribute& att,
-                                         int n) {
+                                         int n, std::vector<int>* groups) {
   std::vector<RoomPiece> pieces;
+  if (groups) groups->clear();
+  PieceList list{pieces, groups};
   for (const LineFigure& l : store.lines) {
     if (!TakesPart(att, l.header)) continue;
     double d = store.groupDivisor(l.header.group);
-    AddPiece(pieces, {l.x1 / d, l.y1 / d}, {l.x2 / d, l.y2 / d});
+    list.group = l.header.group;
+    list.add({l.x1 / d, l.y1 / d}, {l.x2 / d, l.y2 / d});
   }
   for (const CircleFigure& c : store.circles) {
-    if (TakesPart(att, c.header)) AddClosedChords(pieces, CirclePoints(store, c, n));
+    if (!TakesPart(att, c.header)) continue;
+    list.group = c.header.group;
+    list.addClosedChords(CirclePoints(store, c, n));
   }
   for (const ArcFigure& a : store.arcs) {
     if (!TakesPart(att, a.header)) continue;
+    list.group = a.header.group;
     if (IsClosedCurve(a)) {
-      AddClosedChords(pieces, ClosedCurvePoints(store, a, n));
+      list.addClosedChords(ClosedCurvePoints(store, a, n));
       continue;
     }
     std::vector<PointD> points;
     AppendArcPoints(store, a, n, false, true, points);
-    AddChords(pieces, points);
+    list.addChords(points);
   }
   return pieces;
 }

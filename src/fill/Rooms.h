@@ -43,9 +43,10 @@ class RoomFinder {
 
 // The pieces of the figures that take part in tracing (lines, circles, arcs and ellipses, not on
 // a hidden layer nor "z3"), each divided by its group's divisor, curves as n chords each. Pieces
-// of no length and pieces with a coordinate that is not a finite number are left out.
+// of no length and pieces with a coordinate that is not a finite number are left out. With
+// `groups`, the layer group of each piece's figure, piece by piece.
 std::vector<RoomPiece> CollectRoomPieces(const DrawingStore& store, const TgraAttribute& att,
-                                         int n);
+                                         int n, std::vector<int>* groups = nullptr);
 
 // The ends of the tracer's chains that meet no other end: where a closed chain cannot be found.
 std::vector<PointD> OpenChainEnds(const DrawingStore& store, const TgraAttribute& att);

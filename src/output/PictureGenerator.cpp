@@ -77,18 +77,17 @@ GenerationRequest CheckControls(const PictureControls& controls, std::string_vie
 }
 
 void PictureGenerator::PaintPicture(Canvas& canvas, const ViewWindow& view, int magnification,
-                                    const std::vector<ClosedRegion>& regions,
-                                    const GenerationRequest& request) {
+                                    const FillPlan& plan) {
   FillPainter painter(view_, magnification);
   painter.BeginGraphics(canvas);
   ClearCanvas(canvas, att_, canvas.width(), canvas.height());
   DrawContext ctx(canvas, view, att_);
   renderer_.DrawPicturesAndSolids(ctx);
-  painter.FillRegions(regions, request.fillColour, request.opacity);
+  painter.PaintPlan(plan);
   painter.EndGraphics();
 }
 
-bool PictureGenerator::MakeFinePicture(Canvas& canvas, const std::vector<ClosedRegion>& regions,
+bool PictureGenerator::MakeFinePicture(Canvas& canvas, const FillPlan& plan,
                                        const GenerationRequest& request,
                                        const std::filesystem::path& tempPicture,
                                        std::string& message) {
@@ -96,7 +95,7 @@ bool PictureGenerator::MakeFinePicture(Canvas& canvas, const std::vector<ClosedR
   try {
     std::unique_ptr<Canvas> fine = canvas.makeCanvas(canvas.width() * k, canvas.height() * k);
     if (!fine) throw std::bad_alloc();
-    PaintPicture(*fine, Magnified(view_, k), k, regions, request);
+    PaintPicture(*fine, Magnified(view_, k), k, plan);
     IndexedImage picture = depths_.convert(fine->readPixels(), request.depth);
     fine.reset();
     if (!WriteBmpFile(tempPicture, picture, ops_)) return false;
@@ -120,6 +119,18 @@ bool PictureGenerator::SavePicture(Canvas& canvas, ColourDepth depth,
 GenerationResult PictureGenerator::generate(const GenerationRequest& request, Canvas& canvas,
                                             const std::filesystem::path& tempPicture,
                                             TraceProgress* progress) {
+  return generate(request, canvas, tempPicture, [&](const GenerationRequest& r, FillPlan& plan) {
+    RegionQuery query{r.method, r.divisions, r.gap, false};
+    FoundRegions found;
+    if (!FindRegions(query, tracer_.store(), att_, tracer_, rooms_, progress, found)) return false;
+    plan = MakeFillPlan(found, nullptr, r.fillColour, r.opacity);
+    return true;
+  });
+}
+
+GenerationResult PictureGenerator::generate(const GenerationRequest& request, Canvas& canvas,
+                                            const std::filesystem::path& tempPicture,
+                                            const PlanMaker& makePlan) {
   GenerationResult result;
   result.edit3 = request.edit3;
   if (!request.message.empty()) {
@@ -133,21 +144,20 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     result.message = kMessageTooLarge;
     return result;
   }
-  RegionQuery query{request.method, request.divisions, request.gap, false};
-  FoundRegions found;
-  if (!FindRegions(query, tracer_.store(), att_, tracer_, rooms_, progress, found)) {
+  FillPlan plan;
+  if (!makePlan(request, plan)) {
     ops_.remove(tempPicture);  // the previous picture is gone, as after any run that fails
     result.outcome = GenerationOutcome::Stopped;
     return result;
   }
   bool saved = false;
   if (request.magnification == 1) {
-    PaintPicture(canvas, view_, 1, found.rings, request);
+    PaintPicture(canvas, view_, 1, plan);
     ops_.remove(tempPicture);
     saved = SavePicture(canvas, request.depth, tempPicture);
   } else {
     ops_.remove(tempPicture);
-    saved = MakeFinePicture(canvas, found.rings, request, tempPicture, result.message);
+    saved = MakeFinePicture(canvas, plan, request, tempPicture, result.message);
   }
   if (!saved) {
     ops_.remove(tempPicture);
@@ -156,7 +166,7 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     return result;
   }
   result.outcome = GenerationOutcome::Generated;
-  result.regionCount = found.count;
+  result.regionCount = plan.count();
   result.targetPath = request.targetPath;
   result.placement = {view_.Left, view_.Bottom, view_.Right - view_.Left};
   return result;

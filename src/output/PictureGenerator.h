@@ -6,11 +6,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "exchange/ExchangeWriter.h"
 #include "files/FileOps.h"
+#include "fill/FillPlan.h"
 #include "fill/RegionSearch.h"
 #include "output/Palette.h"
 #include "view/EntityRenderer.h"
@@ -63,6 +65,10 @@ struct GenerationResult {
   size_t regionCount = 0;  // for Generated: the closed figures or rooms painted
 };
 
+// Decides what a checked request paints, after the picture's size has been accepted; false
+// when the user stopped the search.
+using PlanMaker = std::function<bool(const GenerationRequest& request, FillPlan& plan)>;
+
 // Clamps the opacity, the division count and the depth, and checks the name: a missing name
 // or one that is not a BMP gets a message. `drawingFileName` is the drawing's "file=" path and
 // `programFolder` the program's folder, both UTF-8 and the latter ending in a separator.
@@ -83,11 +89,14 @@ class PictureGenerator {
         rooms_(rooms) {}
 
   // Makes the picture of a checked request on `canvas`, the drawing area, which afterwards
-  // shows the picture as saved. `progress`, when given, hears how far the search for regions
-  // got and may stop it.
+  // shows the picture as saved: everything found is painted in the request's colour.
+  // `progress`, when given, hears how far the search for regions got and may stop it.
   GenerationResult generate(const GenerationRequest& request, Canvas& canvas,
                             const std::filesystem::path& tempPicture,
                             TraceProgress* progress = nullptr);
+  // The same, painting what `makePlan` decides.
+  GenerationResult generate(const GenerationRequest& request, Canvas& canvas,
+                            const std::filesystem::path& tempPicture, const PlanMaker& makePlan);
 
   // Both steps at once.
   GenerationResult generatePicture(const PictureControls& controls,
@@ -97,13 +106,12 @@ class PictureGenerator {
 
  private:
   void PaintPicture(Canvas& canvas, const ViewWindow& view, int magnification,
-                    const std::vector<ClosedRegion>& regions, const GenerationRequest& request);
+                    const FillPlan& plan);
   bool SavePicture(Canvas& canvas, ColourDepth depth, const std::filesystem::path& tempPicture);
   // The picture k times finer on a canvas of its own; the drawing area shows it scaled down.
   // False, with `message` set where the memory could not be had.
-  bool MakeFinePicture(Canvas& canvas, const std::vector<ClosedRegion>& regions,
-                       const GenerationRequest& request, const std::filesystem::path& tempPicture,
-                       std::string& message);
+  bool MakeFinePicture(Canvas& canvas, const FillPlan& plan, const GenerationRequest& request,
+                       const std::filesystem::path& tempPicture, std::string& message);
 
   const TgraAttribute& att_;
   const ViewWindow& view_;

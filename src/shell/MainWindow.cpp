@@ -211,6 +211,14 @@ void MainWindow::AddChoiceRows(QWidget* panel, QVBoxLayout* v) {
   ShareRow(button3, button6);
   runRow->addWidget(button3, 3);
   runRow->addWidget(button6, 2);
+  QPushButton* button7 = MakeButton(ButtonControl::Button7, kCaptionButton7, panel);
+  connect(button7, &QPushButton::clicked, this, [this] { form_->Button7Click(); });
+  v->addWidget(button7);
+  // Rooms found for one way of finding them no longer hold when it changes.
+  connect(comboBox2_, &QComboBox::currentIndexChanged, this, [this] { FormChanged(); });
+  for (QLineEdit* edit : {edit3_, edit4_}) {
+    connect(edit, &QLineEdit::textChanged, this, [this] { FormChanged(); });
+  }
 }
 
 void MainWindow::AddNotesAndButtons(QWidget* panel, QVBoxLayout* v) {

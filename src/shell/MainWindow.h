@@ -59,6 +59,8 @@ class MainWindow : public QWidget, public FormFrontEnd {
   WindowGeometry geometry() const override;
   void setGeometry(const WindowGeometry& geometry) override;
   void focusNotes() override;
+  std::optional<PixelPoint> pointerInDrawingArea() const override;
+  bool typingInField() const override;
   void setBusy(bool busy) override;
   void discardPendingInput() override;
   void closeWindow() override;
@@ -77,6 +79,7 @@ class MainWindow : public QWidget, public FormFrontEnd {
   void AddFileRows(QWidget* panel, QVBoxLayout* v);
   void AddChoiceRows(QWidget* panel, QVBoxLayout* v);
   void AddNotesAndButtons(QWidget* panel, QVBoxLayout* v);
+  void FormChanged();
   bool FilterKey(QKeyEvent* key);
   bool FilterWheel(QWheelEvent* wheel);
 
@@ -91,7 +94,7 @@ class MainWindow : public QWidget, public FormFrontEnd {
   QComboBox* comboBox1_ = nullptr;
   QComboBox* comboBox2_ = nullptr;
   QComboBox* comboBox3_ = nullptr;
-  QPushButton* buttons_[6] = {};
+  QPushButton* buttons_[7] = {};
   QPlainTextEdit* memo1_ = nullptr;
   QLabel* labelA1_ = nullptr;
 

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,6 +67,11 @@ int VirtualKeyOf(int qtKey) {
       return kVkDown;
     case Qt::Key_Insert:
       return kVkInsert;
+    case Qt::Key_Delete:
+      return kVkDelete;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return kVkReturn;
     default:
       return 0;
   }
@@ -173,6 +179,16 @@ void MainWindow::focusNotes() {
   memo1_->setFocus();
 }
 
+std::optional<PixelPoint> MainWindow::pointerInDrawingArea() const {
+  QPoint at = paintBox_->mapFromGlobal(QCursor::pos());
+  if (!paintBox_->rect().contains(at)) return std::nullopt;
+  return PixelPoint{at.x(), at.y()};
+}
+
+bool MainWindow::typingInField() const {
+  return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
+}
+
 void MainWindow::setBusy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;
@@ -202,6 +218,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   form_->FormClose();
   event->accept();
+}
+
+void MainWindow::FormChanged() {
+  if (form_) form_->ControlsChanged();
 }
 
 bool MainWindow::FilterKey(QKeyEvent* key) {

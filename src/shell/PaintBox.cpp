@@ -19,7 +19,7 @@ int MouseBitsOf(Qt::MouseButtons buttons) {
 
 PaintBox::PaintBox(MainWindow& window, QWidget* parent) : QWidget(parent), window_(window) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMouseTracking(false);
+  setMouseTracking(true);  // the room under the pointer is told without a button held
   setFocusPolicy(Qt::NoFocus);
 }
 

@@ -27,6 +27,7 @@ inline constexpr const char* kCaptionLabel8 = "画像倍率";
 inline constexpr const char* kMagnificationItems[] = {"1", "2", "3", "4", "5", "6", "7", "8"};
 inline constexpr const char* kCaptionButton3 = "作図実行(&G)";
 inline constexpr const char* kCaptionButton6 = "確認(&P)";
+inline constexpr const char* kCaptionButton7 = "選択解除";
 inline constexpr const char* kCaptionButton1 = "ＯＫ(&Y)";
 inline constexpr const char* kCaptionButton2 = "キャンセル(&N)";
 
@@ -49,6 +50,22 @@ inline constexpr const char* kStatusPaintedAfter = " 個の領域を塗りまし
 inline constexpr const char* kStatusPreviewRegions = "領域 ";
 inline constexpr const char* kStatusPreviewOpenEnds = " 個、開いた端（赤い×印） ";
 inline constexpr const char* kStatusPreviewEnd = " 個";
+// Rooms picked with the mouse: the room under the pointer with its area at real size, how many
+// rooms are picked in how many colours and how many are skipped, and what cleared the picks.
+inline constexpr const char* kStatusSearchingRooms = "部屋を探しています…";
+inline constexpr const char* kStatusRoom = "部屋 ";
+inline constexpr const char* kStatusSquareMetres = " ㎡（";
+inline constexpr const char* kStatusTatami = " 帖）";
+inline constexpr const char* kStatusPicked = "選択 ";
+inline constexpr const char* kStatusPickedRooms = " 室・";
+inline constexpr const char* kStatusPickedColours = " 色";
+inline constexpr const char* kStatusSkipped = "除外 ";
+inline constexpr const char* kStatusSkippedRooms = " 室";
+inline constexpr const char* kStatusSeparator = "　";
+inline constexpr const char* kStatusNoRoom = "ここは部屋の外です。";
+inline constexpr const char* kStatusPicksCleared = "部屋の選択を解除しました。";
+inline constexpr const char* kStatusRoomsFoundAgain =
+    "塗り方・隙間・円弧分割数が変わったので、部屋の選択を解除しました。";
 inline constexpr const char* kStatusCopyFailed =
     "画像ファイルを書き込めませんでした。画像ファイル名を変えて作図し直して下さい。";
 

@@ -33,7 +33,7 @@ enum class ChoiceControl {
   ComboBox3,    // the picture's magnification: item i is i + 1 times the drawing area
 };
 
-enum class ButtonControl { Button1, Button2, Button3, Button4, Button5, Button6 };
+enum class ButtonControl { Button1, Button2, Button3, Button4, Button5, Button6, Button7 };
 
 // The window's outer position and size in screen pixels.
 struct WindowGeometry {
@@ -72,6 +72,10 @@ class FormFrontEnd {
   virtual WindowGeometry geometry() const = 0;
   virtual void setGeometry(const WindowGeometry& geometry) = 0;
   virtual void focusNotes() = 0;  // Memo1 takes the keyboard focus
+  // Where the pointer is now, in drawing-area pixels; none when it is outside the drawing area.
+  virtual std::optional<PixelPoint> pointerInDrawingArea() const = 0;
+  // Whether the keyboard focus is in one of the text fields, where keys are typed.
+  virtual bool typingInField() const = 0;
   // A busy pointer over the window while a long task runs.
   virtual void setBusy(bool busy) = 0;
   // Throws away the clicks and keys that arrived while a long task ran, so that none of them

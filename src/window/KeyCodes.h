@@ -5,6 +5,7 @@
 namespace zf61 {
 
 enum VirtualKey : int {
+  kVkReturn = 13,
   kVkEscape = 27,
   kVkPageUp = 33,
   kVkPageDown = 34,
@@ -15,6 +16,7 @@ enum VirtualKey : int {
   kVkRight = 39,
   kVkDown = 40,
   kVkInsert = 45,
+  kVkDelete = 46,
 };
 
 enum MouseBits { kMouseLeft = 1, kMouseRight = 2, kMouseMiddle = 4 };

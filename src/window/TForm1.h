@@ -12,6 +12,7 @@
 #include "exchange/ExchangeWriter.h"
 #include "files/FileOps.h"
 #include "fill/RegionSearch.h"
+#include "fill/RoomSelection.h"
 #include "model/DrawingStore.h"
 #include "model/EscKey.h"
 #include "model/TextCodec.h"
@@ -56,7 +57,11 @@ class TForm1 {
   void Button4Click();  // fill colour
   void Button5Click();  // picture file name
   void Button6Click();  // outline the regions and mark the open ends, without a picture
+  void Button7Click();  // clear the rooms picked and skipped
   void RadioGroup1Click(int item);
+  // The way of filling, the gap or the arc division count may have changed: rooms found for
+  // other values no longer hold, and their picks are cleared.
+  void ControlsChanged();
 
   // The drawing area asks to be painted; afterwards it shows the canvas.
   void PaintBox1Paint();
@@ -80,13 +85,17 @@ class TForm1 {
   Colour fillColour() const { return fillColour_; }
   bool hasBackBuffer() const { return backBuffer_.has_value(); }
   bool closed() const { return closed_; }
+  // The rooms as last found, with the user's picks; none before rooms were needed.
+  const RoomSelection* roomSelection() const {
+    return roomSelection_ ? &*roomSelection_ : nullptr;
+  }
 
  private:
   void WindowSetUp();
   void ApplySettings(const Settings& settings);
   Settings CurrentSettings() const;
   void SetFillColour(Colour colour);
-  void BeginLongTask();
+  void BeginLongTask(const char* status);
   void EndLongTask(const std::string& status);
   std::string TextOf(TextControl control) const { return frontEnd_.text(control); }
 
@@ -94,6 +103,18 @@ class TForm1 {
   void DrawPreview();
   PictureControls ControlValues() const;  // the side panel as the user left it
   RegionQuery QueryFromControls(bool openEnds);
+  RegionQuery CurrentQuery() const;  // the same, without writing the division count back
+  bool MakePlan(const GenerationRequest& request, TraceProgress* progress, FillPlan& plan);
+
+  // Rooms picked with the mouse or the keys.
+  bool EnsureRooms(const RegionQuery& query, TraceProgress* progress);
+  bool RoomsWanted() const;
+  void RoomClick(PixelPoint at, bool skip);
+  void ShowRoomUnder(PixelPoint at);
+  std::string RoomStatus(std::optional<size_t> room) const;
+  bool RoomKey(int key, bool shift);
+  void DrawRoomMarks();
+  void ShowMarks();
   void TwoButtonRelease(int32_t x, int32_t y, PointD p, PointD q);
   void MiddleDragRelease(PointD p, PointD q);
   void PanByKey(int key, bool shift);
@@ -115,6 +136,8 @@ class TForm1 {
   std::optional<RasterImage> dragImage_;
   PicturePlacement placement_;
   std::optional<FoundRegions> preview_;  // shown until the next view change
+  std::optional<RoomSelection> roomSelection_;
+  std::optional<size_t> roomUnderPointer_;
   Colour fillColour_ = kWhite;
 
   bool ready_ = false;
@@ -123,6 +146,7 @@ class TForm1 {
   int mouseState_ = 0;
   PixelPoint pressPoint_;
   PixelPoint bandEnd_;
+  bool pressMoved_ = false;  // the pointer left the press point: no click
   bool bandOnScreen_ = false;
   int wheelRemainder_ = 0;
 };

@@ -50,12 +50,14 @@ void TForm1::Button3Click() {
     frontEnd_.showMessage(request.message);
     return;
   }
-  BeginLongTask();
+  BeginLongTask(kStatusGenerating);
   preview_.reset();
   PictureGenerator generator(att_, navigator_.view(), tracer_, renderer_, services_.files,
                              services_.depths, services_.rooms);
   GenerationProgress progress(services_.clock, services_.esc, frontEnd_);
-  GenerationResult result = generator.generate(request, *canvas_, tempPicturePath_, &progress);
+  GenerationResult result = generator.generate(
+      request, *canvas_, tempPicturePath_,
+      [&](const GenerationRequest& r, FillPlan& plan) { return MakePlan(r, &progress, plan); });
   frontEnd_.presentCanvas();  // the drawing area shows the picture as saved
   if (result.outcome == GenerationOutcome::Generated) {
     frontEnd_.setText(TextControl::Label2, result.targetPath);
@@ -90,17 +92,40 @@ RegionQuery TForm1::QueryFromControls(bool openEnds) {
   return {request.method, request.divisions, request.gap, openEnds};
 }
 
+RegionQuery TForm1::CurrentQuery() const {
+  GenerationRequest request = CheckControls(ControlValues(), "", "");
+  return {request.method, request.divisions, request.gap, false};
+}
+
+// Rooms come from the rooms kept with their picks (found now if they are not there yet);
+// closed figures are found anew for every picture.
+bool TForm1::MakePlan(const GenerationRequest& request, TraceProgress* progress, FillPlan& plan) {
+  RegionQuery query{request.method, request.divisions, request.gap, false};
+  if (query.method == FillMethod::Rooms) {
+    if (!EnsureRooms(query, progress)) return false;
+    plan = roomSelection_->plan(request.fillColour, request.opacity);
+    return true;
+  }
+  FoundRegions found;
+  if (!FindRegions(query, store_, att_, tracer_, services_.rooms, progress, found)) return false;
+  plan = MakeFillPlan(found, nullptr, request.fillColour, request.opacity);
+  return true;
+}
+
 void TForm1::Button6Click() {
   RegionQuery query = QueryFromControls(true);
-  BeginLongTask();
+  BeginLongTask(kStatusGenerating);
   GenerationProgress progress(services_.clock, services_.esc, frontEnd_);
   FoundRegions found;
-  if (!FindRegions(query, store_, att_, tracer_, services_.rooms, &progress, found)) {
+  bool finished = query.method == FillMethod::Rooms
+                      ? EnsureRooms(query, &progress)
+                      : FindRegions(query, store_, att_, tracer_, services_.rooms, &progress, found);
+  if (!finished) {
     preview_.reset();
     EndLongTask(kStatusStopped);
     return;
   }
-  preview_ = std::move(found);
+  preview_ = query.method == FillMethod::Rooms ? roomSelection_->rooms() : std::move(found);
   PaintBox1Paint();  // the view as it is, with the outlines and marks over it
   frontEnd_.presentCanvas();
   EndLongTask(PreviewStatus(preview_->count, preview_->openEnds.size()));
@@ -108,10 +133,10 @@ void TForm1::Button6Click() {
 
 // One run at a time: the button is drawn disabled and the pointer busy while it runs, and the
 // clicks and keys that arrived meanwhile are dropped before the button is enabled again.
-void TForm1::BeginLongTask() {
+void TForm1::BeginLongTask(const char* status) {
   frontEnd_.setButtonEnabled(ButtonControl::Button3, false);
   frontEnd_.setBusy(true);
-  frontEnd_.setText(TextControl::LabelA1, kStatusGenerating);
+  frontEnd_.setText(TextControl::LabelA1, status);
   frontEnd_.presentStatus();
 }
 

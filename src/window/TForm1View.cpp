@@ -21,6 +21,9 @@ constexpr int32_t kOriginPenWidth = 2;
 constexpr int32_t kRubberBandWidth = 3;
 // A two-button release within this many pixels of the press on either axis is a click.
 constexpr int32_t kClickPixels = 5;
+// A one-button press and release picks a room when the pointer stayed nearer than this on both
+// axes all the while.
+constexpr int32_t kPickPixels = 3;
 // Shift makes an arrow key move a fifth of its usual half view.
 constexpr double kFineStepDivisor = 5.0;
 
@@ -56,6 +59,7 @@ void TForm1::RedrawView() {
   renderer_.DrawAll(ctx);  // an Esc interruption keeps the partial picture
   drawingState.EndGraphics();
   backBuffer_ = Snapshot(canvas);
+  DrawRoomMarks();  // over the drawing, not kept in the back buffer
   frontEnd_.presentCanvas();
 }
 
@@ -71,6 +75,7 @@ void TForm1::PaintBox1Paint() {
   SetPen(canvas, kBlue, 0, 0);
   RectanglePx(canvas, 0, 0, w - 1, h - 1);
   Blit(canvas, *backBuffer_, 0, 0);
+  DrawRoomMarks();
   if (preview_) DrawPreview();
 }
 
@@ -122,6 +127,9 @@ bool TForm1::FormKeyDown(int key, bool shift) {
       return true;
     case kVkEscape:
       return true;
+    case kVkReturn:
+    case kVkDelete:
+      return RoomKey(key, shift);
     default:
       return false;
   }
@@ -139,6 +147,7 @@ void TForm1::FormMouseWheel(int32_t x, int32_t y, int delta) {
 }
 
 void TForm1::PaintBox1MouseDown(int32_t x, int32_t y, int buttons) {
+  if (mouseState_ == 0) pressMoved_ = false;
   if (!(mouseState_ & (kMouseLeft | kMouseRight))) pressPoint_ = {x, y};
   mouseState_ |= buttons & (kMouseLeft | kMouseRight | kMouseMiddle);
   if (mouseState_ & kMouseMiddle) dragImage_ = Snapshot(*canvas_);
@@ -153,6 +162,13 @@ void TForm1::DrawRubberBand() {
 }
 
 void TForm1::PaintBox1MouseMove(int32_t x, int32_t y) {
+  if (mouseState_ == 0) {
+    ShowRoomUnder({x, y});
+    return;
+  }
+  if (std::abs(x - pressPoint_.x) >= kPickPixels || std::abs(y - pressPoint_.y) >= kPickPixels) {
+    pressMoved_ = true;
+  }
   bool bothButtons = (mouseState_ & kMouseLeft) && (mouseState_ & kMouseRight);
   if (bothButtons) {
     if (bandOnScreen_) DrawRubberBand();
@@ -201,6 +217,13 @@ void TForm1::PaintBox1MouseUp(int32_t x, int32_t y) {
     TwoButtonRelease(x, y, p, q);
   } else if (mouseState_ & kMouseMiddle) {
     MiddleDragRelease(p, q);
+  } else if (!pressMoved_ && std::abs(x - pressPoint_.x) < kPickPixels &&
+             std::abs(y - pressPoint_.y) < kPickPixels) {
+    // One button alone, pressed and released in place: a room is picked or skipped.
+    int button = mouseState_;
+    mouseState_ = 0;
+    if (button == kMouseLeft || button == kMouseRight) RoomClick({x, y}, button == kMouseRight);
+    return;
   }
   mouseState_ = 0;
 }

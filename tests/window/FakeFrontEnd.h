@@ -82,6 +82,8 @@ class FakeFrontEnd final : public FormFrontEnd {
   MemoryCanvas* canvas = nullptr;
   int presented = 0, statusShown = 0, notesFocused = 0, inputDiscarded = 0;
   bool busy = false, closed = false;
+  std::optional<PixelPoint> pointer;  // where the pointer is over the drawing area, if it is
+  bool typing = false;                // a text field has the keyboard focus
   // Called whenever the status line is shown, to look at the window mid-task.
   std::function<void()> onStatus;
 
@@ -118,6 +120,8 @@ class FakeFrontEnd final : public FormFrontEnd {
   WindowGeometry geometry() const override { return windowGeometry; }
   void setGeometry(const WindowGeometry& g) override { windowGeometry = g; }
   void focusNotes() override { ++notesFocused; }
+  std::optional<PixelPoint> pointerInDrawingArea() const override { return pointer; }
+  bool typingInField() const override { return typing; }
   void setBusy(bool on) override { busy = on; }
   void discardPendingInput() override { ++inputDiscarded; }
   void closeWindow() override {

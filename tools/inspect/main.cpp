@@ -8,7 +8,10 @@
 //   zf61-inspect FILE --open-ends [--gap G] the ends the rooms find meeting nothing, as JSON
 //   zf61-inspect FILE --picture W H OUT.bmp [--colour RRGGBB] [--opacity N] [--divisions N]
 //                [--depth 0..4] [--background 0|1] [--rooms] [--gap G] [--magnify 1..8]
-//                                          the picture "作図実行" makes, on a fitted W x H area
+//                [--pick X Y RRGGBB]... [--skip X Y]...
+//                                          the picture "作図実行" makes, on a fitted W x H area;
+//                                          with --rooms, the rooms at X Y (display units) picked
+//                                          in a colour or skipped, as clicks in the window do
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -34,7 +37,8 @@ int Usage() {
                "       --regions N [--rooms] [--gap G] | --open-ends [--gap G] |\n"
                "       --picture W H OUT.bmp [--colour RRGGBB] [--opacity N] [--divisions N]\n"
                "                             [--depth 0..4] [--background 0|1] [--rooms]\n"
-               "                             [--gap G] [--magnify 1..8]]\n");
+               "                             [--gap G] [--magnify 1..8]\n"
+               "                             [--pick X Y RRGGBB]... [--skip X Y]...]\n");
   return kExitUsage;
 }
 
@@ -117,9 +121,7 @@ int main(int argc, char** argv) {
   if (mode == "--picture" && argc >= 6 && ParseSize(argv[3], width) && ParseSize(argv[4], height)) {
     zf61::PictureOptions options;
     if (!zf61::ParsePictureOptions(argc - 6, argv + 6, options)) return Usage();
-    if (zf61::GeneratePictureFile(store, width, height, argv[5], options)) return 0;
-    std::fprintf(stderr, "zf61-inspect: cannot write %s\n", argv[5]);
-    return kExitUnreadable;
+    return zf61::GeneratePictureFile(store, width, height, argv[5], options) ? 0 : kExitUnreadable;
   }
   return Usage();
 }

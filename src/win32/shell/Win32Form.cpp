@@ -167,6 +167,25 @@ void Win32Form::focusNotes() {
   SetFocus(control(kIdMemo1));
 }
 
+std::optional<PixelPoint> Win32Form::pointerInDrawingArea() const {
+  POINT at = {};
+  HWND box = control(kIdPaintBox1);
+  RECT client = {};
+  if (!GetCursorPos(&at) || !ScreenToClient(box, &at) || !GetClientRect(box, &client) ||
+      !PtInRect(&client, at)) {
+    return std::nullopt;
+  }
+  return PixelPoint{at.x, at.y};
+}
+
+bool Win32Form::typingInField() const {
+  HWND focus = GetFocus();
+  for (ControlId id : {kIdEdit1, kIdEdit2, kIdEdit3, kIdEdit4}) {
+    if (focus && focus == control(id)) return true;
+  }
+  return false;
+}
+
 void Win32Form::setBusy(bool busy) {
   busy_ = busy;
   SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));

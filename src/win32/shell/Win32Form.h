@@ -22,6 +22,7 @@ enum ControlId : int {
   kIdButton4,
   kIdButton5,
   kIdButton6,
+  kIdButton7,
   kIdRadioWhite,
   kIdRadioBlack,
   kIdEdit1,
@@ -84,6 +85,8 @@ class Win32Form final : public FormFrontEnd {
   WindowGeometry geometry() const override;
   void setGeometry(const WindowGeometry& geometry) override;
   void focusNotes() override;
+  std::optional<PixelPoint> pointerInDrawingArea() const override;
+  bool typingInField() const override;
   void setBusy(bool busy) override;
   void discardPendingInput() override;
   void closeWindow() override;

@@ -15,7 +15,7 @@ constexpr wchar_t kFormClass[] = L"TForm1";
 constexpr wchar_t kPanelClass[] = L"TPanel";
 constexpr int kStatusHeight = 18;
 constexpr int kMemoMinimumHeight = 80;
-constexpr int kMemoTop = 346;
+constexpr int kMemoTop = 374;
 constexpr int kMargin = 4;
 constexpr int kRowHeight = 26;
 // Faces tried in turn where the window's own font is missing; each has the Shift-JIS set.
@@ -163,6 +163,7 @@ void Win32Form::createPanelControls() {
   makeControl(kIdEdit4, L"EDIT", kInitialGap, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, panel);
   makeControl(kIdButton3, L"BUTTON", kCaptionButton3, BS_PUSHBUTTON | WS_TABSTOP, panel);
   makeControl(kIdButton6, L"BUTTON", kCaptionButton6, BS_PUSHBUTTON | WS_TABSTOP, panel);
+  makeControl(kIdButton7, L"BUTTON", kCaptionButton7, BS_PUSHBUTTON | WS_TABSTOP, panel);
   HWND memo = makeControl(kIdMemo1, L"EDIT", "",
                           ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
                               WS_HSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
@@ -234,6 +235,7 @@ void Win32Form::layoutPanel() {
   int runWidth = inner * 3 / 5;
   place(kIdButton3, kMargin, 316, runWidth, kRowHeight);
   place(kIdButton6, kMargin + runWidth + 4, 316, std::max(inner - runWidth - 4, 0), kRowHeight);
+  place(kIdButton7, kMargin, 344, inner, kRowHeight);
   place(kIdMemo1, kMargin, kMemoTop, inner, memoHeight);
   int buttonsTop = kMemoTop + memoHeight + 4;
   place(kIdButton1, kMargin, buttonsTop, half, kRowHeight);

@@ -120,6 +120,12 @@ LRESULT Win32Form::controlColour(HDC dc, HWND child) {
 
 void Win32Form::onCommand(int id, int code) {
   if (!form_) return;
+  // Rooms found for one way of finding them no longer hold when it changes.
+  if ((id == kIdComboBox2 && code == CBN_SELCHANGE) ||
+      ((id == kIdEdit3 || id == kIdEdit4) && code == EN_CHANGE)) {
+    form_->ControlsChanged();
+    return;
+  }
   if (id == kIdComboBox1 || id == kIdComboBox2 || id == kIdComboBox3 || id == kIdEdit1 ||
       id == kIdEdit2 || id == kIdEdit3 || id == kIdEdit4) {
     return;
@@ -143,6 +149,9 @@ void Win32Form::onCommand(int id, int code) {
       break;
     case kIdButton6:
       form_->Button6Click();
+      break;
+    case kIdButton7:
+      form_->Button7Click();
       break;
     case kIdRadioWhite:
     case kIdRadioBlack:
