@@ -18,6 +18,7 @@
 
 #include "platform/QtPictureSource.h"
 #include "platform/QtTextCodec.h"
+#include "rooms/CgalRoomFinder.h"
 #include "shell/Dialogs.h"
 #include "shell/MainWindow.h"
 #include "shell/Translations.h"
@@ -36,15 +37,17 @@ struct Window {
   QtPictureSource pictures;
   QtTextCodec codec;
   SteadyClock clock;
+  CgalRoomFinder rooms;
   std::unique_ptr<MainWindow> window;
 
-  Window() {
-    test::WriteBytes(dir / "JWC_TEMP.TXT", kSquare);
-    test::WriteBytes(dir / "zf61.dat",
-                     "0\r\n0\r\n600\r\n450\r\n255\r\n\x90\x7d.bmp\r\n128\r\n0\r\n24\r\n3\r\n");
+  explicit Window(const std::string& exchange = kSquare,
+                  const std::string& settings =
+                      "0\r\n0\r\n600\r\n450\r\n255\r\n\x90\x7d.bmp\r\n128\r\n0\r\n24\r\n3\r\n") {
+    test::WriteBytes(dir / "JWC_TEMP.TXT", exchange);
+    test::WriteBytes(dir / "zf61.dat", settings);
     window = std::make_unique<MainWindow>(
-        dir / "zf61",
-        FormServices{esc, pictures, codec, SystemFileOps(), StandardDepthConverter(), clock});
+        dir / "zf61", FormServices{esc, pictures, codec, SystemFileOps(), StandardDepthConverter(),
+                                   clock, &rooms});
     window->show();
     // Accelerators (Alt plus a letter) act only in the active window.
     window->activateWindow();
@@ -153,6 +156,45 @@ TEST(MainWindow, AtTheSmallestSizeThePanelScrollsAndKeepsEveryControl) {
   QPoint inViewport = ok->mapTo(scroll->viewport(), QPoint(0, 0));
   EXPECT_GE(inViewport.y(), 0);
   EXPECT_LE(inViewport.y() + ok->height(), scroll->viewport()->height());
+}
+
+// Rooms picked with the mouse on the house plan: left click picks, a second click un-picks,
+// right click skips, Delete clears; a new gap typed in clears the picks; the picture paints
+// the picked rooms only.
+TEST(MainWindow, RoomsArePickedAndSkippedWithTheMouse) {
+  Window w(test::ReadBytes(std::filesystem::path(ZF61_PROJECT_SAMPLES_DIR) / "house_plan" /
+                           "JWC_TEMP.TXT"),
+           // red fill, opaque, 部屋 (line 11)
+           "0\r\n0\r\n800\r\n500\r\n255\r\nfill.bmp\r\n255\r\n0\r\n24\r\n4\r\n1\r\n0\r\n1\r\n");
+  QWidget* box = w.window->paintBox();
+  const TForm1& form = w.window->form();
+  auto at = [&](double x, double y) {
+    PixelPoint p = form.view().DrawingToWindow(x, y);
+    return QPoint(p.x, p.y);
+  };
+  auto status = [&] { return w.window->labelA1()->text().toStdString(); };
+  QTest::mouseClick(box, Qt::LeftButton, {}, at(25, 15));
+  EXPECT_EQ(status(), "部屋 13.29 ㎡（8.20 帖）　選択 1 室・1 色");
+  QTest::mouseClick(box, Qt::RightButton, {}, at(70, 20));
+  EXPECT_EQ(status(), "部屋 17.43 ㎡（10.76 帖）　選択 1 室・1 色　除外 1 室");
+  QTest::mouseMove(box, at(130, 10));  // the pointer over the 1:20 detail tells its area
+  EXPECT_EQ(status(), "部屋 1.00 ㎡（0.61 帖）　選択 1 室・1 色　除外 1 室");
+  QTest::mouseClick(box, Qt::LeftButton, {}, at(10, 70));
+  w.window->edit(TextControl::Edit1)->setText(QString::fromStdString((w.dir / "p.bmp").string()));
+  QTest::mouseClick(w.window->button(ButtonControl::Button3), Qt::LeftButton);
+  const QImage& picture = w.window->canvas().image();
+  EXPECT_EQ(picture.pixel(at(25, 15)), qRgb(255, 0, 0));
+  EXPECT_EQ(picture.pixel(at(10, 70)), qRgb(255, 0, 0));
+  EXPECT_EQ(picture.pixel(at(70, 70)), qRgb(255, 255, 255));  // not picked
+  QTest::mouseClick(box, Qt::LeftButton, {}, at(10, 70));      // un-picked
+  EXPECT_EQ(form.roomSelection()->picks().pickedCount(), 1u);
+  w.window->focusNotes();
+  QTest::keyClick(w.window.get(), Qt::Key_Delete);
+  EXPECT_TRUE(form.roomSelection()->picks().empty());
+  QTest::mouseClick(box, Qt::LeftButton, {}, at(25, 15));
+  w.window->edit(TextControl::Edit4)->setText("0.1");  // rooms found again, picks cleared
+  EXPECT_EQ(form.roomSelection(), nullptr);
+  EXPECT_EQ(status(), "塗り方・隙間・円弧分割数が変わったので、部屋の選択を解除しました。");
 }
 
 TEST(MainWindow, StandardDialogsSpeakJapanese) {
