@@ -29,9 +29,11 @@ test: quick-test window-test asan fuzz windows-test
 quick-test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
-# The Linux window under a real window manager (Xvfb and openbox), driven with xdotool.
+# The Linux window under a real window manager (Xvfb and openbox), driven with xdotool: its
+# place kept between runs, and rooms picked with the mouse and keys.
 window-test: build
 	scripts/with-display.sh scripts/window-place-test.sh $(BUILD_DIR)/bin/zf61 $(BUILD_DIR)/window-place
+	scripts/with-display.sh scripts/window-rooms-test.sh $(BUILD_DIR)/bin/zf61 $(BUILD_DIR)/window-rooms
 
 # Builds the program and starts it on the bundled floor plan, in a fresh demo folder laid out
 # as Jw_cad lays out the tool's folder (the program, JWC_TEMP.TXT, the pictures it refers to).

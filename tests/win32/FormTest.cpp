@@ -10,6 +10,7 @@
 #include "platform/WideText.h"
 #include "platform/Win32PictureSource.h"
 #include "platform/Win32TextCodec.h"
+#include "rooms/CgalRoomFinder.h"
 #include "shell/MessageLoop.h"
 #include "shell/Win32Form.h"
 #include "support/TempDir.h"
@@ -33,18 +34,19 @@ struct Window {
   Win32TextCodec codec;
   GdiDepthConverter depths;
   SteadyClock clock;
+  CgalRoomFinder rooms;
   std::unique_ptr<Win32Form> window;
 
-  explicit Window(bool withSettings = true) {
+  // Edit1 holds 図.bmp in Shift-JIS.
+  explicit Window(bool withSettings = true, const std::string& exchange = kSquare,
+                  const std::string& settings =
+                      "30\r\n40\r\n640\r\n480\r\n255\r\n\x90\x7d.bmp\r\n128\r\n0\r\n24\r\n3\r\n") {
     std::filesystem::create_directories(folder);
-    test::WriteBytes(folder / "JWC_TEMP.TXT", kSquare);
-    // Edit1 holds 図.bmp in Shift-JIS.
-    if (withSettings) {
-      test::WriteBytes(folder / "zf61.dat",
-                       "30\r\n40\r\n640\r\n480\r\n255\r\n\x90\x7d.bmp\r\n128\r\n0\r\n24\r\n3\r\n");
-    }
+    test::WriteBytes(folder / "JWC_TEMP.TXT", exchange);
+    if (withSettings) test::WriteBytes(folder / "zf61.dat", settings);
     window = std::make_unique<Win32Form>(
-        folder / "zf61.exe", FormServices{esc, pictures, codec, SystemFileOps(), depths, clock},
+        folder / "zf61.exe",
+        FormServices{esc, pictures, codec, SystemFileOps(), depths, clock, &rooms},
         GetModuleHandleW(nullptr));
     window->show(SW_SHOWNOACTIVATE);
     pump();
@@ -173,6 +175,54 @@ TEST(Win32Form, InputThatArrivedDuringARunIsDropped) {
   PostMessageW(button3, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   w.pump();
   EXPECT_NE(TextOf(w.control(kIdLabel2)), "");  // the same click, not dropped, does
+}
+
+// Rooms picked with the mouse on the house plan, as on Linux: left click picks, right click
+// skips, the pointer tells areas, Delete clears, a new gap clears the picks, and the picture
+// paints the picked rooms only.
+TEST(Win32Form, RoomsArePickedAndSkippedWithTheMouse) {
+  Window w(true,
+           test::ReadBytes(std::filesystem::path(ZF61_PROJECT_SAMPLES_DIR) / "house_plan" /
+                           "JWC_TEMP.TXT"),
+           // red fill, opaque, 部屋 (line 11)
+           "30\r\n40\r\n800\r\n500\r\n255\r\nfill.bmp\r\n255\r\n0\r\n24\r\n4\r\n1\r\n0\r\n1\r\n");
+  HWND box = w.control(kIdPaintBox1);
+  const TForm1& form = w.window->form();
+  auto mouse = [&](UINT down, UINT up, WPARAM held, double x, double y) {
+    PixelPoint p = form.view().DrawingToWindow(x, y);
+    PostMessageW(box, down, held, MAKELPARAM(p.x, p.y));
+    if (up) PostMessageW(box, up, 0, MAKELPARAM(p.x, p.y));
+    w.pump();
+  };
+  auto status = [&] { return TextOf(w.control(kIdLabelA1)); };
+  mouse(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 25, 15);
+  EXPECT_EQ(status(), "部屋 13.29 ㎡（8.20 帖）　選択 1 室・1 色");
+  mouse(WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, 70, 20);
+  EXPECT_EQ(status(), "部屋 17.43 ㎡（10.76 帖）　選択 1 室・1 色　除外 1 室");
+  mouse(WM_MOUSEMOVE, 0, 0, 130, 10);  // over the 1:20 detail
+  EXPECT_EQ(status(), "部屋 1.00 ㎡（0.61 帖）　選択 1 室・1 色　除外 1 室");
+  mouse(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 10, 70);
+  SetWindowTextW(w.control(kIdEdit1), (w.folder / L"p.bmp").wstring().c_str());
+  w.accelerator(L'g');
+  RasterImage picture = w.window->canvas().readPixels();
+  auto pixel = [&](double x, double y) {
+    PixelPoint p = form.view().DrawingToWindow(x, y);
+    return picture.at(p.x, p.y);
+  };
+  EXPECT_EQ(pixel(25, 15), 0xFFFF0000u);
+  EXPECT_EQ(pixel(10, 70), 0xFFFF0000u);
+  EXPECT_EQ(pixel(70, 70), 0xFFFFFFFFu);  // not picked
+  mouse(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 10, 70);  // un-picked
+  EXPECT_EQ(form.roomSelection()->picks().pickedCount(), 1u);
+  SetFocus(w.control(kIdMemo1));
+  PostMessageW(w.control(kIdMemo1), WM_KEYDOWN, VK_DELETE, 1);
+  w.pump();
+  EXPECT_TRUE(form.roomSelection()->picks().empty());
+  mouse(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 25, 15);
+  SetWindowTextW(w.control(kIdEdit4), L"0.1");  // rooms found again, picks cleared
+  w.pump();
+  EXPECT_EQ(form.roomSelection(), nullptr);
+  EXPECT_EQ(status(), "塗り方・隙間・円弧分割数が変わったので、部屋の選択を解除しました。");
 }
 
 TEST(Win32Form, CancelLeavesTheDrawingUnchanged) {
