@@ -36,3 +36,8 @@ target_link_libraries(rooms_tests PRIVATE zf61rooms)
 zf61_test(metafile_tests
   metafile/MetafileSceneTest.cpp)
 target_link_libraries(metafile_tests PRIVATE zf61core)
+
+zf61_test(solids_tests
+  solids/AreaSplitterTest.cpp
+  solids/SolidHandBackTest.cpp)
+target_link_libraries(solids_tests PRIVATE zf61solids zf61rooms)

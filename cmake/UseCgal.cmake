@@ -1,0 +1,25 @@
+# CGAL for a library of the program. On Linux CGAL uses GMP; the Windows build takes the same
+# header-only CGAL and Boost from the build machine and exact numbers from
+# Boost.Multiprecision, as GMP is not there for mingw.
+function(zf61_use_cgal target)
+  if(WIN32)
+    # Only CGAL's and Boost's folders, not all of the build machine's headers.
+    set(host_headers ${CMAKE_BINARY_DIR}/host-headers)
+    file(MAKE_DIRECTORY ${host_headers})
+    foreach(library CGAL boost)
+      if(NOT EXISTS ${host_headers}/${library})
+        file(CREATE_LINK /usr/include/${library} ${host_headers}/${library} SYMBOLIC)
+      endif()
+    endforeach()
+    target_include_directories(${target} SYSTEM PRIVATE ${host_headers})
+    target_compile_definitions(${target} PRIVATE CGAL_DISABLE_GMP=1 CGAL_DISABLE_MPFR=1)
+  else()
+    find_package(CGAL REQUIRED)
+    target_link_libraries(${target} PRIVATE CGAL::CGAL)
+  endif()
+  if(ZF61_SANITIZE)
+    # CGAL's face lists reach their faces by a static downcast from the list's node type, which
+    # the sanitizer's type check reports although the object is the face; address checks stay.
+    target_compile_options(${target} PRIVATE -fno-sanitize=vptr)
+  endif()
+endfunction()

@@ -1,0 +1,95 @@
+#include "output/SolidHandBack.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "exchange/ExchangeWriter.h"
+#include "model/Numbers.h"
+#include "output/AreaLabels.h"
+
+namespace zf61 {
+namespace {
+
+int OverWhite(int channel, int opacity) {
+  return static_cast<int>(RoundHalfAway(255.0 + (channel - 255) * opacity / 255.0));
+}
+
+std::string SolidRecord(const SolidPiece& piece) {
+  std::string line = "sl";
+  for (int k = 0; k < piece.count; ++k) {
+    for (double v : {piece.corners[k].x, piece.corners[k].y}) {
+      line += ' ';
+      line += FormatGeneral(v);
+    }
+  }
+  return line;
+}
+
+// The middle of the part's longest wall: where its scale is read.
+PointD OnLongestWall(const PaintedPart& part) {
+  PointD best{};
+  double longest = -1;
+  for (const auto& wall : part.boundary) {
+    double length = std::hypot(wall[1].x - wall[0].x, wall[1].y - wall[0].y);
+    if (length > longest) {
+      longest = length;
+      best = {(wall[0].x + wall[1].x) / 2, (wall[0].y + wall[1].y) / 2};
+    }
+  }
+  return best;
+}
+
+size_t AddLabels(DrawingStore& store, const SplitArea& area, const RealScale& scale,
+                 const TextCodec& codec) {
+  size_t added = 0;
+  std::vector<std::vector<const SolidPiece*>> pieces = PiecesByPart(area);
+  for (size_t i = 0; i < area.parts.size(); ++i) {
+    const PaintedPart& part = area.parts[i];
+    std::string label = AreaLabel(RealSquareMetres(part.area, scale.scaleAt(OnLongestWall(part))));
+    std::optional<PointD> at = PlaceLabel(part, pieces[i], LabelBox(store.settings, label));
+    if (!at) continue;
+    addTextRecord(store, 0, codec.utf8ToCp932(label), at->x, at->y, 1, 0);
+    ++added;
+  }
+  return added;
+}
+
+}  // namespace
+
+Colour SolidColour(Colour fill, int opacity) {
+  int a = std::clamp(opacity, 0, 255);
+  return MakeColour(OverWhite(RedOf(fill), a), OverWhite(GreenOf(fill), a),
+                    OverWhite(BlueOf(fill), a));
+}
+
+std::string AreaLabel(double squareMetres) {
+  return FormatFixed(2, squareMetres) + "㎡";
+}
+
+SolidHandBackResult HandBackSolids(DrawingStore& store, const FillPlan& plan,
+                                   AreaSplitter& splitter, const RealScale& scale, bool labels,
+                                   const TextCodec& codec) {
+  SolidHandBackResult result;
+  std::vector<SplitArea> areas(plan.layers.size());
+  for (size_t i = 0; i < plan.layers.size(); ++i) {
+    if (!splitter.split(plan.layers[i].rings, areas[i])) {
+      result.split = false;
+      return result;
+    }
+  }
+  const std::vector<std::string>& lines = store.outputLines;
+  if (std::find(lines.begin(), lines.end(), "bz") == lines.end()) store.appendOutputLine("bz");
+  for (size_t i = 0; i < plan.layers.size(); ++i) {
+    if (areas[i].pieces.empty()) continue;
+    store.appendOutputLine("lc10 " + std::to_string(SolidColour(plan.layers[i].colour,
+                                                                plan.opacity)));
+    for (const SolidPiece& piece : areas[i].pieces) store.appendOutputLine(SolidRecord(piece));
+    result.solids += areas[i].pieces.size();
+  }
+  if (labels) {
+    for (const SplitArea& area : areas) result.labels += AddLabels(store, area, scale, codec);
+  }
+  return result;
+}
+
+}  // namespace zf61
