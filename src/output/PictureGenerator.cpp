@@ -66,7 +66,11 @@ GenerationRequest CheckControls(const PictureControls& controls, std::string_vie
   double gap = ParseFloat(controls.edit4);
   request.gap = gap > 0.0 && std::isfinite(gap) ? gap : 0.0;
   request.magnification = std::clamp(controls.magnification, 1, kMaxMagnification);
-  if (controls.edit1.empty()) {
+  request.handBack = controls.handBackIndex == 1 ? HandBackKind::Solids : HandBackKind::Picture;
+  request.areaLabels = controls.areaLabels;
+  if (request.handBack == HandBackKind::Solids) {
+    // The picture on screen only shows what the solids will cover: no file is made.
+  } else if (controls.edit1.empty()) {
     request.message = kMessageNoFileName;
   } else if (UpperExtension(controls.edit1) != ".BMP") {
     request.message = kMessageBmpOnly;
@@ -138,7 +142,8 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     result.message = request.message;
     return result;
   }
-  if (TooLarge(canvas, request.magnification)) {
+  const bool solids = request.handBack == HandBackKind::Solids;
+  if (!solids && TooLarge(canvas, request.magnification)) {
     ops_.remove(tempPicture);  // refused before any work, and the previous picture forgotten
     result.outcome = GenerationOutcome::Refused;
     result.message = kMessageTooLarge;
@@ -151,7 +156,12 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     return result;
   }
   bool saved = false;
-  if (request.magnification == 1) {
+  if (solids) {
+    // The drawing area shows what the solids will cover; no picture is kept.
+    PaintPicture(canvas, view_, 1, plan);
+    ops_.remove(tempPicture);
+    saved = true;
+  } else if (request.magnification == 1) {
     PaintPicture(canvas, view_, 1, plan);
     ops_.remove(tempPicture);
     saved = SavePicture(canvas, request.depth, tempPicture);
@@ -167,6 +177,8 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
   }
   result.outcome = GenerationOutcome::Generated;
   result.regionCount = plan.count();
+  result.plan = std::move(plan);
+  if (solids) return result;
   result.targetPath = request.targetPath;
   result.placement = {view_.Left, view_.Bottom, view_.Right - view_.Left};
   return result;

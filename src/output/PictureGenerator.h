@@ -32,7 +32,12 @@ struct PictureControls {
   int methodIndex = 0;         // ComboBox2: 0 closed figures, 1 rooms
   std::string edit4;           // the gap between ends that rooms join
   int magnification = 1;       // ComboBox3's factor, 1..8
+  int handBackIndex = 0;       // ComboBox4: 0 the picture, 1 solids
+  bool areaLabels = false;     // CheckBox1: rooms' areas written in with the solids
 };
+
+// How the fill goes back to Jw_cad on OK.
+enum class HandBackKind { Picture = 0, Solids = 1 };
 
 // The controls checked and clamped.
 struct GenerationRequest {
@@ -46,6 +51,8 @@ struct GenerationRequest {
   FillMethod method = FillMethod::ClosedFigures;
   double gap = 0.0;       // not a number or below 0: 0
   int magnification = 1;  // the picture is this many times finer than the drawing area
+  HandBackKind handBack = HandBackKind::Picture;
+  bool areaLabels = false;
 };
 
 enum class GenerationOutcome {
@@ -57,12 +64,13 @@ enum class GenerationOutcome {
 };
 
 struct GenerationResult {
-  GenerationOutcome outcome = GenerationOutcome::Failed;
+  GenerationOutcome outcome = GenerationOutcome::Failed;  // Generated: for solids, no file
   std::string message;     // UTF-8, for Message and Refused
   std::string edit3;       // the clamped division count, written back to Edit3 in every case
   std::string targetPath;  // UTF-8, for Generated: the new text of Label2
   PicturePlacement placement;
   size_t regionCount = 0;  // for Generated: the closed figures or rooms painted
+  FillPlan plan;           // for Generated: what was painted, in which colours
 };
 
 // Decides what a checked request paints, after the picture's size has been accepted; false
@@ -70,7 +78,7 @@ struct GenerationResult {
 using PlanMaker = std::function<bool(const GenerationRequest& request, FillPlan& plan)>;
 
 // Clamps the opacity, the division count and the depth, and checks the name: a missing name
-// or one that is not a BMP gets a message. `drawingFileName` is the drawing's "file=" path and
+// or one that is not a BMP gets a message. Solids need no name. `drawingFileName` is the drawing's "file=" path and
 // `programFolder` the program's folder, both UTF-8 and the latter ending in a separator.
 GenerationRequest CheckControls(const PictureControls& controls, std::string_view drawingFileName,
                                 std::string_view programFolder);

@@ -69,5 +69,17 @@ TEST(InspectPicks, ThreeColoursPaintThreeRoomsInProportionAndASkipTakesOneOut) {
   EXPECT_NE(Inspect("--picture 100 100 " + (dir / "x.bmp").string() + " --skip 25 15"), 0);
 }
 
+TEST(InspectPicks, SolidsAreWrittenAsOkWritesThem) {
+  test::TempDir dir;
+  std::filesystem::path out = dir / "JWC_TEMP.TXT";
+  ASSERT_EQ(Inspect("--solids " + out.string() +
+                    " --rooms --opacity 128 --pick 25 15 FF0000 --labels"),
+            0);
+  std::string text = test::ReadBytes(out);
+  EXPECT_EQ(text.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << text.substr(0, 40);
+  EXPECT_NE(text.find("\"13.29\x87\x70\r\n"), std::string::npos);  // CP932, CR LF
+  EXPECT_NE(Inspect("--solids " + out.string() + " --pick 25 15 FF0000"), 0);  // no --rooms
+}
+
 }  // namespace
 }  // namespace zf61

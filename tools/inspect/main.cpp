@@ -12,6 +12,9 @@
 //                                          the picture "作図実行" makes, on a fitted W x H area;
 //                                          with --rooms, the rooms at X Y (display units) picked
 //                                          in a colour or skipped, as clicks in the window do
+//   zf61-inspect FILE --solids OUT.TXT [--rooms] [--gap G] [--pick X Y RRGGBB]... [--skip X Y]...
+//                [--colour RRGGBB] [--opacity N] [--divisions N] [--labels]
+//                                          what ＯＫ writes when the fill goes back as solids
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +26,7 @@
 #include "inspect/JsonWriter.h"
 #include "inspect/Regions.h"
 #include "inspect/Render.h"
+#include "inspect/Solids.h"
 #include "inspect/StoreJson.h"
 #include "view/DrawingExtents.h"
 
@@ -38,7 +42,10 @@ int Usage() {
                "       --picture W H OUT.bmp [--colour RRGGBB] [--opacity N] [--divisions N]\n"
                "                             [--depth 0..4] [--background 0|1] [--rooms]\n"
                "                             [--gap G] [--magnify 1..8]\n"
-               "                             [--pick X Y RRGGBB]... [--skip X Y]...]\n");
+               "                             [--pick X Y RRGGBB]... [--skip X Y]... |\n"
+               "       --solids OUT.TXT [--rooms] [--gap G] [--pick X Y RRGGBB]...\n"
+               "                        [--skip X Y]... [--colour RRGGBB] [--opacity N]\n"
+               "                        [--divisions N] [--labels]]\n");
   return kExitUsage;
 }
 
@@ -119,9 +126,14 @@ int main(int argc, char** argv) {
     return kExitUnreadable;
   }
   if (mode == "--picture" && argc >= 6 && ParseSize(argv[3], width) && ParseSize(argv[4], height)) {
-    zf61::PictureOptions options;
-    if (!zf61::ParsePictureOptions(argc - 6, argv + 6, options)) return Usage();
+    zf61::FillOptions options;
+    if (!zf61::ParseFillOptions(argc - 6, argv + 6, options) || options.labels) return Usage();
     return zf61::GeneratePictureFile(store, width, height, argv[5], options) ? 0 : kExitUnreadable;
+  }
+  if (mode == "--solids" && argc >= 4) {
+    zf61::FillOptions options;
+    if (!zf61::ParseFillOptions(argc - 4, argv + 4, options)) return Usage();
+    return zf61::WriteSolidsFile(store, argv[3], options) ? 0 : kExitUnreadable;
   }
   return Usage();
 }
