@@ -25,7 +25,7 @@ class LabelCodec final : public TextCodec {
 
  private:
   static std::string Swap(std::string_view text, int from, int to) {
-    const std::string pair[] = {"㎡", "\x87\x70"};
+    const std::string pair[] = {"㎡", "\x87\x75"};
     std::string out(text);
     for (size_t at = out.find(pair[from]); at != std::string::npos; at = out.find(pair[from]))
       out.replace(at, pair[from].size(), pair[to]);
@@ -98,8 +98,8 @@ TEST(SolidHandBack, PickedRoomsComeBackAsSolidsWithTheirAreasWrittenIn) {
   ASSERT_EQ(back.texts.size(), 2u);
   std::map<std::string, PointD> labels;
   for (const TextFigure& t : back.texts) labels[t.text] = {t.x, t.y};
-  ASSERT_TRUE(labels.count("13.29\x87\x70") && labels.count("16.75\x87\x70"));
-  PointD labelA = labels["13.29\x87\x70"], labelD = labels["16.75\x87\x70"];
+  ASSERT_TRUE(labels.count("13.29\x87\x75") && labels.count("16.75\x87\x75"));
+  PointD labelA = labels["13.29\x87\x75"], labelD = labels["16.75\x87\x75"];
   EXPECT_EQ(rooms.roomAt(labelA), rooms.roomAt({25, 15}));
   EXPECT_EQ(rooms.roomAt({labelA.x + 7, labelA.y + 2}), rooms.roomAt({25, 15}));
   EXPECT_EQ(rooms.roomAt(labelD), rooms.roomAt({70, 70}));

@@ -77,7 +77,7 @@ TEST(InspectPicks, SolidsAreWrittenAsOkWritesThem) {
             0);
   std::string text = test::ReadBytes(out);
   EXPECT_EQ(text.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << text.substr(0, 40);
-  EXPECT_NE(text.find("\"13.29\x87\x70\r\n"), std::string::npos);  // CP932, CR LF
+  EXPECT_NE(text.find("\"13.29\x87\x75\r\n"), std::string::npos);  // CP932, CR LF
   EXPECT_NE(Inspect("--solids " + out.string() + " --pick 25 15 FF0000"), 0);  // no --rooms
 }
 
