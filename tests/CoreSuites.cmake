@@ -25,7 +25,7 @@ zf61_test(window_tests
   window/SettingsTest.cpp
   window/NavigationTest.cpp
   window/FileFaultTest.cpp)
-target_link_libraries(window_tests PRIVATE zf61core zf61rooms)
+target_link_libraries(window_tests PRIVATE zf61core zf61rooms zf61solids)
 target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/window)
 
 

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include "shell/PaintBox.h"
-#include "window/Captions.h"
 #include "window/MemoText.h"
 #include "window/SettingsFile.h"
 
@@ -39,38 +39,10 @@ void FitToPanelWidth(QWidget* panel) {
   }
 }
 
-// Two buttons share their row by stretch, whatever their captions would want.
-void ShareRow(QPushButton* a, QPushButton* b) {
-  for (QPushButton* button : {a, b}) {
-    button->setSizePolicy(QSizePolicy::Ignored, button->sizePolicy().verticalPolicy());
-  }
-}
-
-QHBoxLayout* Row(QVBoxLayout* v) {
-  auto* row = new QHBoxLayout();
-  v->addLayout(row);
-  return row;
-}
-
-// A row of a caption and a drop-down list of `items`, the first chosen.
-template <size_t N>
-QComboBox* DropDownRow(QVBoxLayout* v, QWidget* panel, const char* caption,
-                       const char* const (&items)[N]) {
-  QHBoxLayout* row = Row(v);
-  row->addWidget(new QLabel(Utf8(caption), panel));
-  auto* combo = new QComboBox(panel);
-  for (const char* item : items) combo->addItem(Utf8(item));
-  row->addWidget(combo);
-  return combo;
-}
-
-// A row of a caption and a text field.
-QLineEdit* EditRow(QVBoxLayout* v, QWidget* panel, const char* caption, const char* text) {
-  QHBoxLayout* row = Row(v);
-  row->addWidget(new QLabel(Utf8(caption), panel));
-  auto* edit = new QLineEdit(Utf8(text), panel);
-  row->addWidget(edit);
-  return edit;
+QString Lines(std::span<const char* const> lines) {
+  QStringList joined;
+  for (const char* line : lines) joined << Utf8(line);
+  return joined.join('\n');
 }
 
 }  // namespace
@@ -93,28 +65,23 @@ QWidget* MainWindow::paintBox() const {
 }
 
 QPushButton* MainWindow::button(ButtonControl button) const {
-  return buttons_[static_cast<int>(button)];
+  return static_cast<QPushButton*>(control(PanelControlOf(button)));
 }
 
-QLineEdit* MainWindow::edit(TextControl control) const {
-  switch (control) {
-    case TextControl::Edit1:
-      return edit1_;
-    case TextControl::Edit2:
-      return edit2_;
-    case TextControl::Edit3:
-      return edit3_;
-    case TextControl::Edit4:
-      return edit4_;
-    default:
-      return nullptr;
-  }
+QLineEdit* MainWindow::edit(TextControl c) const {
+  return qobject_cast<QLineEdit*>(control(PanelControlOf(c)));
 }
 
-QPushButton* MainWindow::MakeButton(ButtonControl which, const char* caption, QWidget* parent) {
-  auto* made = new QPushButton(Utf8(caption), parent);
-  buttons_[static_cast<int>(which)] = made;
-  return made;
+QComboBox* MainWindow::comboBox(ChoiceControl c) const {
+  return qobject_cast<QComboBox*>(control(PanelControlOf(c)));
+}
+
+QCheckBox* MainWindow::checkBox1() const {
+  return static_cast<QCheckBox*>(control(PanelControl::CheckBox1));
+}
+
+QLabel* MainWindow::label2() const {
+  return static_cast<QLabel*>(control(PanelControl::Label2));
 }
 
 void MainWindow::BuildControls() {
@@ -142,6 +109,8 @@ void MainWindow::BuildControls() {
   outer->addWidget(labelA1_);
 }
 
+// Row by row as the panel's description lays it out: each control takes its share of the
+// row's width, captions their own width, the notes what height is left.
 QWidget* MainWindow::BuildSidePanel() {
   auto* panel2 = new QWidget(this);
   panel2->setAutoFillBackground(true);
@@ -151,95 +120,101 @@ QWidget* MainWindow::BuildSidePanel() {
   auto* v = new QVBoxLayout(panel2);
   v->setContentsMargins(4, 4, 4, 4);
   v->setSpacing(3);
-
-  auto* group = new QGroupBox(Utf8(kCaptionRadioGroup1), panel2);
-  auto* groupRow = new QHBoxLayout(group);
-  radioGroup1_ = new QButtonGroup(this);
-  for (int item = 0; item < 2; ++item) {
-    auto* radio = new QRadioButton(Utf8(kBackgroundItems[item]), group);
-    radioGroup1_->addButton(radio, item);
-    groupRow->addWidget(radio);
+  std::vector<QHBoxLayout*> rows;
+  for (RowKind kind : kPanelRows) {
+    rows.push_back(new QHBoxLayout());
+    v->addLayout(rows.back(), kind == RowKind::Rest ? 1 : 0);
   }
-  radioGroup1_->button(0)->setChecked(true);
-  connect(radioGroup1_, &QButtonGroup::idClicked, this,
-          [this](int id) { form_->RadioGroup1Click(id); });
-  v->addWidget(group);
-  AddColourRow(panel2, v);
-  AddFileRows(panel2, v);
-  AddChoiceRows(panel2, v);
-  AddNotesAndButtons(panel2, v);
+  for (const PanelItem& item : kPanelItems) {
+    QWidget* made = MakeControl(item, panel2);
+    controls_[static_cast<int>(item.control)] = made;
+    if (item.share > 0) made->setSizePolicy(QSizePolicy::Ignored, made->sizePolicy().verticalPolicy());
+    rows[item.row]->addWidget(made, item.share);
+    Connect(item, made);
+  }
   FitToPanelWidth(panel2);
   return panel2;
 }
 
-void MainWindow::AddColourRow(QWidget* panel, QVBoxLayout* v) {
-  QHBoxLayout* colourRow = Row(v);
-  QPushButton* button4 = MakeButton(ButtonControl::Button4, kCaptionButton4, panel);
-  connect(button4, &QPushButton::clicked, this, [this] { form_->Button4Click(); });
-  label1_ = new QLabel(panel);
-  label1_->setAutoFillBackground(true);
-  label1_->setFrameStyle(QFrame::Box);
-  label1_->setMinimumHeight(22);
-  colourRow->addWidget(button4);
-  colourRow->addWidget(label1_, 1);
-  edit2_ = EditRow(v, panel, kCaptionLabel3, kInitialOpacity);
-}
-
-void MainWindow::AddFileRows(QWidget* panel, QVBoxLayout* v) {
-  QPushButton* button5 = MakeButton(ButtonControl::Button5, kCaptionButton5, panel);
-  connect(button5, &QPushButton::clicked, this, [this] { form_->Button5Click(); });
-  v->addWidget(button5);
-  edit1_ = new QLineEdit(panel);
-  v->addWidget(edit1_);
-  label2_ = new QLabel(panel);
-  label2_->setWordWrap(true);
-  v->addWidget(label2_);
-}
-
-void MainWindow::AddChoiceRows(QWidget* panel, QVBoxLayout* v) {
-  comboBox1_ = DropDownRow(v, panel, kCaptionLabel5, kDepthItems);
-  comboBox1_->setCurrentIndex(kInitialDepthItem);
-  comboBox3_ = DropDownRow(v, panel, kCaptionLabel8, kMagnificationItems);
-  edit3_ = EditRow(v, panel, kCaptionLabel4, kInitialArcDivisions);
-  comboBox2_ = DropDownRow(v, panel, kCaptionLabel6, kMethodItems);
-  edit4_ = EditRow(v, panel, kCaptionLabel7, kInitialGap);
-  QHBoxLayout* runRow = Row(v);
-  QPushButton* button3 = MakeButton(ButtonControl::Button3, kCaptionButton3, panel);
-  connect(button3, &QPushButton::clicked, this, [this] { form_->Button3Click(); });
-  QPushButton* button6 = MakeButton(ButtonControl::Button6, kCaptionButton6, panel);
-  connect(button6, &QPushButton::clicked, this, [this] { form_->Button6Click(); });
-  ShareRow(button3, button6);
-  runRow->addWidget(button3, 3);
-  runRow->addWidget(button6, 2);
-  QPushButton* button7 = MakeButton(ButtonControl::Button7, kCaptionButton7, panel);
-  connect(button7, &QPushButton::clicked, this, [this] { form_->Button7Click(); });
-  v->addWidget(button7);
-  // Rooms found for one way of finding them no longer hold when it changes.
-  connect(comboBox2_, &QComboBox::currentIndexChanged, this, [this] { FormChanged(); });
-  for (QLineEdit* edit : {edit3_, edit4_}) {
-    connect(edit, &QLineEdit::textChanged, this, [this] { FormChanged(); });
+QWidget* MainWindow::MakeControl(const PanelItem& item, QWidget* panel) {
+  QString caption = Utf8(item.caption);
+  switch (item.kind) {
+    case PanelKind::Radios:
+      return MakeRadios(item, panel);
+    case PanelKind::Button:
+      return new QPushButton(caption, panel);
+    case PanelKind::Swatch: {
+      auto* swatch = new QLabel(panel);
+      swatch->setAutoFillBackground(true);
+      swatch->setFrameStyle(QFrame::Box);
+      swatch->setMinimumHeight(22);
+      return swatch;
+    }
+    case PanelKind::Caption: {
+      auto* label = new QLabel(caption, panel);
+      label->setFixedWidth(kCaptionWidth);  // the fields after the captions line up
+      return label;
+    }
+    case PanelKind::Edit:
+      return new QLineEdit(caption, panel);
+    case PanelKind::PathLabel: {
+      auto* label = new QLabel(panel);
+      label->setWordWrap(true);
+      return label;
+    }
+    case PanelKind::DropDown: {
+      auto* combo = new QComboBox(panel);
+      for (const char* line : item.items) combo->addItem(Utf8(line));
+      combo->setCurrentIndex(item.initialItem);
+      return combo;
+    }
+    case PanelKind::CheckBox:
+      return new QCheckBox(caption, panel);
+    case PanelKind::Notes: {
+      auto* memo = new QPlainTextEdit(panel);
+      memo->setReadOnly(true);
+      memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+      memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      memo->setMinimumHeight(kMemoMinimumHeight);
+      memo->setPlainText(Lines(kMemoLines));
+      return memo;
+    }
   }
+  return nullptr;
 }
 
-void MainWindow::AddNotesAndButtons(QWidget* panel, QVBoxLayout* v) {
-  memo1_ = new QPlainTextEdit(panel);
-  memo1_->setReadOnly(true);
-  memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo1_->setMinimumHeight(kMemoMinimumHeight);
-  QStringList lines;
-  for (const char* line : kMemoLines) lines << Utf8(line);
-  memo1_->setPlainText(lines.join('\n'));
-  v->addWidget(memo1_, 1);
-  QHBoxLayout* okRow = Row(v);
-  QPushButton* button1 = MakeButton(ButtonControl::Button1, kCaptionButton1, panel);
-  QPushButton* button2 = MakeButton(ButtonControl::Button2, kCaptionButton2, panel);
-  connect(button1, &QPushButton::clicked, this, [this] { form_->Button1Click(); });
-  connect(button2, &QPushButton::clicked, this, [this] { form_->Button2Click(); });
-  ShareRow(button1, button2);
-  okRow->addWidget(button1, 1);
-  okRow->addWidget(button2, 1);
+QWidget* MainWindow::MakeRadios(const PanelItem& item, QWidget* panel) {
+  auto* group = new QGroupBox(Utf8(item.caption), panel);
+  auto* groupRow = new QHBoxLayout(group);
+  radioGroup1_ = new QButtonGroup(this);
+  for (int i = 0; i < static_cast<int>(item.items.size()); ++i) {
+    auto* radio = new QRadioButton(Utf8(item.items[i]), group);
+    radioGroup1_->addButton(radio, i);
+    groupRow->addWidget(radio);
+  }
+  radioGroup1_->button(item.initialItem)->setChecked(true);
+  return group;
+}
+
+// Buttons and the background reach their handlers; every change of a field, a list or the
+// check box is told, so that rooms found for other values are let go.
+void MainWindow::Connect(const PanelItem& item, QWidget* made) {
+  ButtonControl which;
+  if (ButtonOf(item.control, which)) {
+    connect(static_cast<QPushButton*>(made), &QPushButton::clicked, this,
+            [this, which] { form_->ButtonClick(which); });
+  } else if (item.kind == PanelKind::Radios) {
+    connect(radioGroup1_, &QButtonGroup::idClicked, this,
+            [this](int id) { form_->RadioGroup1Click(id); });
+  } else if (item.kind == PanelKind::Edit) {
+    connect(static_cast<QLineEdit*>(made), &QLineEdit::textChanged, this, [this] { FormChanged(); });
+  } else if (item.kind == PanelKind::DropDown) {
+    connect(static_cast<QComboBox*>(made), &QComboBox::currentIndexChanged, this,
+            [this] { FormChanged(); });
+  } else if (item.kind == PanelKind::CheckBox) {
+    connect(static_cast<QCheckBox*>(made), &QCheckBox::toggled, this, [this] { FormChanged(); });
+  }
 }
 
 }  // namespace zf61

@@ -9,15 +9,17 @@
 
 #include "platform/QtCanvas.h"
 #include "window/FormFrontEnd.h"
+#include "window/SidePanel.h"
 #include "window/TForm1.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QVBoxLayout;
 
 namespace zf61 {
 
@@ -33,13 +35,15 @@ class MainWindow : public QWidget, public FormFrontEnd {
   TForm1* formIfCreated() { return form_.get(); }
   const QtCanvas& canvas() const { return *canvas_; }
   QWidget* paintBox() const;
+  QWidget* control(PanelControl control) const { return controls_[static_cast<int>(control)]; }
   QPushButton* button(ButtonControl button) const;
   QLineEdit* edit(TextControl control) const;
   QComboBox* comboBox(ChoiceControl control) const;
-  QComboBox* comboBox1() const { return comboBox1_; }
-  QComboBox* comboBox2() const { return comboBox2_; }
-  QComboBox* comboBox3() const { return comboBox3_; }
-  QLabel* label2() const { return label2_; }
+  QCheckBox* checkBox1() const;
+  QComboBox* comboBox1() const { return comboBox(ChoiceControl::ComboBox1); }
+  QComboBox* comboBox2() const { return comboBox(ChoiceControl::ComboBox2); }
+  QComboBox* comboBox3() const { return comboBox(ChoiceControl::ComboBox3); }
+  QLabel* label2() const;
   QLabel* labelA1() const { return labelA1_; }
 
   // FormFrontEnd
@@ -74,28 +78,16 @@ class MainWindow : public QWidget, public FormFrontEnd {
  private:
   void BuildControls();
   QWidget* BuildSidePanel();
-  QPushButton* MakeButton(ButtonControl which, const char* caption, QWidget* parent);
-  void AddColourRow(QWidget* panel, QVBoxLayout* v);
-  void AddFileRows(QWidget* panel, QVBoxLayout* v);
-  void AddChoiceRows(QWidget* panel, QVBoxLayout* v);
-  void AddNotesAndButtons(QWidget* panel, QVBoxLayout* v);
+  QWidget* MakeControl(const PanelItem& item, QWidget* panel);
+  QWidget* MakeRadios(const PanelItem& item, QWidget* panel);
+  void Connect(const PanelItem& item, QWidget* made);
   void FormChanged();
   bool FilterKey(QKeyEvent* key);
   bool FilterWheel(QWheelEvent* wheel);
 
   PaintBox* paintBox_ = nullptr;
+  QWidget* controls_[kPanelControlCount] = {};
   QButtonGroup* radioGroup1_ = nullptr;
-  QLabel* label1_ = nullptr;
-  QLineEdit* edit1_ = nullptr;
-  QLineEdit* edit2_ = nullptr;
-  QLineEdit* edit3_ = nullptr;
-  QLineEdit* edit4_ = nullptr;
-  QLabel* label2_ = nullptr;
-  QComboBox* comboBox1_ = nullptr;
-  QComboBox* comboBox2_ = nullptr;
-  QComboBox* comboBox3_ = nullptr;
-  QPushButton* buttons_[7] = {};
-  QPlainTextEdit* memo1_ = nullptr;
   QLabel* labelA1_ = nullptr;
 
   QtCanvas* canvas_ = nullptr;  // the latest canvas made for TForm1, which owns it

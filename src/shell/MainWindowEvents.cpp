@@ -1,6 +1,7 @@
 // MainWindow: what TForm1 asks of the front-end, and Qt's events turned into TForm1's handlers.
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -78,14 +79,14 @@ int VirtualKeyOf(int qtKey) {
 }
 
 std::string MainWindow::text(TextControl control) const {
-  if (control == TextControl::Label2) return label2_->text().toStdString();
+  if (control == TextControl::Label2) return label2()->text().toStdString();
   if (control == TextControl::LabelA1) return labelA1_->text().toStdString();
   return edit(control)->text().toStdString();
 }
 
 void MainWindow::setText(TextControl control, std::string_view utf8) {
   if (control == TextControl::Label2) {
-    label2_->setText(FromUtf8(utf8));
+    label2()->setText(FromUtf8(utf8));
   } else if (control == TextControl::LabelA1) {
     labelA1_->setText(FromUtf8(utf8));
   } else {
@@ -93,28 +94,27 @@ void MainWindow::setText(TextControl control, std::string_view utf8) {
   }
 }
 
-QComboBox* MainWindow::comboBox(ChoiceControl control) const {
-  if (control == ChoiceControl::ComboBox2) return comboBox2_;
-  return control == ChoiceControl::ComboBox3 ? comboBox3_ : comboBox1_;
-}
-
 int MainWindow::selectedItem(ChoiceControl control) const {
   if (control == ChoiceControl::RadioGroup1) return radioGroup1_->checkedId();
+  if (control == ChoiceControl::CheckBox1) return checkBox1()->isChecked() ? 1 : 0;
   return comboBox(control)->currentIndex();
 }
 
 void MainWindow::selectItem(ChoiceControl control, int item) {
   if (control == ChoiceControl::RadioGroup1) {
     radioGroup1_->button(item)->setChecked(true);
+  } else if (control == ChoiceControl::CheckBox1) {
+    checkBox1()->setChecked(item == 1);
   } else {
     comboBox(control)->setCurrentIndex(item);
   }
 }
 
 void MainWindow::setSwatchColour(Colour colour) {
-  QPalette palette = label1_->palette();
+  QWidget* label1 = control(PanelControl::Label1);
+  QPalette palette = label1->palette();
   palette.setColor(QPalette::Window, ToQColor(colour));
-  label1_->setPalette(palette);
+  label1->setPalette(palette);
 }
 
 void MainWindow::setButtonEnabled(ButtonControl which, bool enabled) {
@@ -176,7 +176,7 @@ void MainWindow::setVisible(bool visible) {
 }
 
 void MainWindow::focusNotes() {
-  memo1_->setFocus();
+  control(PanelControl::Memo1)->setFocus();
 }
 
 std::optional<PixelPoint> MainWindow::pointerInDrawingArea() const {

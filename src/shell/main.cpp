@@ -9,6 +9,7 @@
 #include "platform/QtTextCodec.h"
 #include "platform/X11EscKey.h"
 #include "rooms/CgalRoomFinder.h"
+#include "solids/CgalAreaSplitter.h"
 #include "shell/MainWindow.h"
 #include "shell/Translations.h"
 #include "window/Captions.h"
@@ -31,8 +32,9 @@ int main(int argc, char** argv) {
   zf61::QtTextCodec codec;
   zf61::SteadyClock clock;
   zf61::CgalRoomFinder rooms;
+  zf61::CgalAreaSplitter splitter;
   zf61::MainWindow window(program, {*esc, pictures, codec, zf61::SystemFileOps(),
-                                    zf61::StandardDepthConverter(), clock, &rooms});
+                                    zf61::StandardDepthConverter(), clock, &rooms, &splitter});
   window.show();
   return QApplication::exec();
 }

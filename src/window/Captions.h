@@ -25,17 +25,15 @@ inline constexpr const char* kMethodItems[] = {"閉図形", "部屋"};
 inline constexpr const char* kCaptionLabel7 = "隙間";
 inline constexpr const char* kCaptionLabel8 = "画像倍率";
 inline constexpr const char* kMagnificationItems[] = {"1", "2", "3", "4", "5", "6", "7", "8"};
+inline constexpr const char* kCaptionLabel9 = "貼付け";
+inline constexpr const char* kHandBackItems[] = {"画像", "ソリッド"};
+inline constexpr const char* kCaptionCheckBox1 = "面積を記入";
 inline constexpr const char* kCaptionButton3 = "作図実行(&G)";
 inline constexpr const char* kCaptionButton6 = "確認(&P)";
 inline constexpr const char* kCaptionButton7 = "選択解除";
 inline constexpr const char* kCaptionButton1 = "ＯＫ(&Y)";
 inline constexpr const char* kCaptionButton2 = "キャンセル(&N)";
 
-// The controls' texts before the settings are read.
-inline constexpr const char* kInitialOpacity = "128";
-inline constexpr const char* kInitialArcDivisions = "24";
-inline constexpr const char* kInitialGap = "0";
-inline constexpr int kInitialDepthItem = 3;  // "24bit色", replaced by the settings' choice
 // The status line starts as one full-width blank.
 inline constexpr const char* kStatusBlank = "　";
 // The status line while a picture is made, how far the search for regions got (between the
@@ -66,6 +64,10 @@ inline constexpr const char* kStatusNoRoom = "ここは部屋の外です。";
 inline constexpr const char* kStatusPicksCleared = "部屋の選択を解除しました。";
 inline constexpr const char* kStatusRoomsFoundAgain =
     "塗り方・隙間・円弧分割数が変わったので、部屋の選択を解除しました。";
+// With 貼付け set to ソリッド: after a picture, what OK will do; when the solids cannot be made.
+inline constexpr const char* kStatusSolidsOnOk = "ＯＫでソリッドとして貼り付けます。";
+inline constexpr const char* kStatusSolidsFailed =
+    "ソリッドを作れませんでした。貼付けを画像にして作図し直して下さい。";
 inline constexpr const char* kStatusCopyFailed =
     "画像ファイルを書き込めませんでした。画像ファイル名を変えて作図し直して下さい。";
 

@@ -31,6 +31,8 @@ enum class ChoiceControl {
   ComboBox1,    // colour depth
   ComboBox2,    // the way of filling: 0 closed figures, 1 rooms
   ComboBox3,    // the picture's magnification: item i is i + 1 times the drawing area
+  ComboBox4,    // how the fill goes back: 0 the picture, 1 solids
+  CheckBox1,    // rooms' areas written in with the solids: 0 no, 1 yes
 };
 
 enum class ButtonControl { Button1, Button2, Button3, Button4, Button5, Button6, Button7 };

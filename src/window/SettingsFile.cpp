@@ -12,12 +12,12 @@
 namespace zf61 {
 namespace {
 
-constexpr int kLineCount = 13;
+constexpr int kLineCount = 15;
 // Lines missing at the end of a file read as empty up to this one, and keep their defaults
 // after it.
 constexpr int kFirstVersionLines = 10;
 
-// The ten lines as far as they could be read: a line missing at the end of the file reads as
+// The lines as far as they could be read: a line missing at the end of the file reads as
 // empty, but after a read error the lines not read are absent, so that they keep their defaults.
 std::vector<std::optional<std::string>> ReadLines(std::istream& in) {
   std::vector<std::optional<std::string>> lines;
@@ -76,8 +76,10 @@ Settings readSettings(std::istream& in) {
   text(11, s.gap);
   if (line[12]) {
     int32_t factor = ParseInt(*line[12]);
-    s.magnification = factor >= 1 && factor <= kMaxMagnification ? factor : 1;
+    s.magnification = factor >= 1 && factor <= kMagnificationCount ? factor : 1;
   }
+  if (line[13]) s.handBack = ParseInt(*line[13]) == 1 ? 1 : 0;
+  if (line[14]) s.areaLabels = ParseInt(*line[14]) != 0 ? 1 : 0;
   return s;
 }
 
@@ -87,7 +89,8 @@ bool writeSettings(const std::filesystem::path& path, const Settings& s, FileOps
        {std::to_string(s.left), std::to_string(s.top), std::to_string(s.width),
         std::to_string(s.height), std::to_string(s.fillColour), s.pictureFileName, s.opacity,
         std::to_string(s.background), s.arcDivisions, std::to_string(s.colourDepth),
-        std::to_string(s.fillMethod), s.gap, std::to_string(s.magnification)}) {
+        std::to_string(s.fillMethod), s.gap, std::to_string(s.magnification),
+        std::to_string(s.handBack), std::to_string(s.areaLabels)}) {
     text += value;
     text += "\r\n";
   }

@@ -75,7 +75,9 @@ void TForm1::ApplySettings(const Settings& s) {
   frontEnd_.selectItem(ChoiceControl::ComboBox1, s.colourDepth);
   frontEnd_.selectItem(ChoiceControl::ComboBox2, s.fillMethod);
   frontEnd_.setText(TextControl::Edit4, codec.cp932ToUtf8(s.gap));
-  frontEnd_.selectItem(ChoiceControl::ComboBox3, s.magnification - 1);
+  frontEnd_.selectItem(ChoiceControl::ComboBox3, ItemOfMagnification(s.magnification));
+  frontEnd_.selectItem(ChoiceControl::ComboBox4, s.handBack);
+  frontEnd_.selectItem(ChoiceControl::CheckBox1, s.areaLabels);
 }
 
 Settings TForm1::CurrentSettings() const {
@@ -94,8 +96,9 @@ Settings TForm1::CurrentSettings() const {
   s.colourDepth = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
   s.fillMethod = frontEnd_.selectedItem(ChoiceControl::ComboBox2) == 1 ? 1 : 0;
   s.gap = codec.utf8ToCp932(TextOf(TextControl::Edit4));
-  s.magnification =
-      std::clamp(frontEnd_.selectedItem(ChoiceControl::ComboBox3) + 1, 1, kMaxMagnification);
+  s.magnification = MagnificationOfItem(frontEnd_.selectedItem(ChoiceControl::ComboBox3));
+  s.handBack = frontEnd_.selectedItem(ChoiceControl::ComboBox4) == 1 ? 1 : 0;
+  s.areaLabels = frontEnd_.selectedItem(ChoiceControl::CheckBox1) == 1 ? 1 : 0;
   return s;
 }
 

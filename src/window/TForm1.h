@@ -17,6 +17,8 @@
 #include "model/EscKey.h"
 #include "model/TextCodec.h"
 #include "model/UnitGraAtt.h"
+#include "output/AreaSplitter.h"
+#include "output/PictureGenerator.h"
 #include "output/Palette.h"
 #include "view/EntityRenderer.h"
 #include "view/PictureSource.h"
@@ -36,6 +38,7 @@ struct FormServices {
   DepthConverter& depths;
   const Clock& clock;
   RoomFinder* rooms = nullptr;  // without one, rooms are filled as closed figures
+  AreaSplitter* splitter = nullptr;  // without one, nothing goes back as solids
 };
 
 class TForm1 {
@@ -58,6 +61,7 @@ class TForm1 {
   void Button5Click();  // picture file name
   void Button6Click();  // outline the regions and mark the open ends, without a picture
   void Button7Click();  // clear the rooms picked and skipped
+  void ButtonClick(ButtonControl button);  // the button's own handler above
   void RadioGroup1Click(int item);
   // The way of filling, the gap or the arc division count may have changed: rooms found for
   // other values no longer hold, and their picks are cleared.
@@ -105,6 +109,7 @@ class TForm1 {
   RegionQuery QueryFromControls(bool openEnds);
   RegionQuery CurrentQuery() const;  // the same, without writing the division count back
   bool MakePlan(const GenerationRequest& request, TraceProgress* progress, FillPlan& plan);
+  bool HandBackAsSolids();
 
   // Rooms picked with the mouse or the keys.
   bool EnsureRooms(const RegionQuery& query, TraceProgress* progress);
@@ -135,6 +140,7 @@ class TForm1 {
   std::optional<RasterImage> backBuffer_;
   std::optional<RasterImage> dragImage_;
   PicturePlacement placement_;
+  std::optional<FillPlan> lastPlan_;  // what the last picture painted, for solids on OK
   std::optional<FoundRegions> preview_;  // shown until the next view change
   std::optional<RoomSelection> roomSelection_;
   std::optional<size_t> roomUnderPointer_;

@@ -1,12 +1,15 @@
 // TForm1: the side panel's buttons, picture generation and the hand-back on OK.
 #include "files/PathText.h"
 #include "output/PictureGenerator.h"
+#include "output/SolidHandBack.h"
 #include "window/Captions.h"
 #include "window/GenerationProgress.h"
 #include "window/TForm1.h"
 
 namespace zf61 {
 namespace {
+
+static_assert(kMagnificationCount == kMaxMagnification, "an item of 画像倍率 for every factor");
 
 std::string PaintedStatus(size_t regions) {
   return std::to_string(regions) + kStatusPaintedAfter;
@@ -20,6 +23,18 @@ std::string PreviewStatus(size_t regions, size_t openEnds) {
 }  // namespace
 
 void TForm1::Button1Click() {
+  if (frontEnd_.selectedItem(ChoiceControl::ComboBox4) == 1) {
+    if (!HandBackAsSolids()) {
+      // Nothing was added: the window stays open, and the drawing is as it was.
+      frontEnd_.setText(TextControl::LabelA1, kStatusSolidsFailed);
+      frontEnd_.presentStatus();
+      return;
+    }
+    frontEnd_.setText(TextControl::LabelA1, kStatusWritingFile);
+    frontEnd_.presentStatus();
+    frontEnd_.closeWindow();
+    return;
+  }
   std::string target = TextOf(TextControl::Label2);
   HandBack handed = handBackPicture(store_, NativePath(target), services_.codec.utf8ToCp932(target),
                                     tempPicturePath_, placement_, services_.files);
@@ -39,8 +54,33 @@ void TForm1::Button2Click() {
   frontEnd_.closeWindow();
 }
 
+// The fill of the last picture as solids, with the rooms' areas when 面積を記入 is ticked;
+// without a picture there is nothing to hand back, as for a picture. False when the area could
+// not be split.
+bool TForm1::HandBackAsSolids() {
+  if (!lastPlan_) return true;
+  if (!services_.splitter) return false;
+  bool labels = frontEnd_.selectedItem(ChoiceControl::CheckBox1) == 1;
+  RealScale scale = RealScale::OfDrawing(store_, att_, tracer_.arcDivisionCount());
+  return HandBackSolids(store_, *lastPlan_, *services_.splitter, scale, labels, services_.codec)
+      .split;
+}
+
+void TForm1::ButtonClick(ButtonControl button) {
+  switch (button) {
+    case ButtonControl::Button1: return Button1Click();
+    case ButtonControl::Button2: return Button2Click();
+    case ButtonControl::Button3: return Button3Click();
+    case ButtonControl::Button4: return Button4Click();
+    case ButtonControl::Button5: return Button5Click();
+    case ButtonControl::Button6: return Button6Click();
+    case ButtonControl::Button7: return Button7Click();
+  }
+}
+
 void TForm1::Button3Click() {
-  frontEnd_.setText(TextControl::Label2, "");
+  frontEnd_.setText(TextControl::Label2, "");  // the last picture is forgotten, even if this fails
+  lastPlan_.reset();
   PictureControls controls = ControlValues();
   std::string drawingFile = services_.codec.cp932ToUtf8(store_.settings.drawingFileName);
   GenerationRequest request =
@@ -62,11 +102,13 @@ void TForm1::Button3Click() {
   if (result.outcome == GenerationOutcome::Generated) {
     frontEnd_.setText(TextControl::Label2, result.targetPath);
     placement_ = result.placement;
+    lastPlan_ = std::move(result.plan);
   }
   if (result.outcome == GenerationOutcome::Stopped) {
     EndLongTask(kStatusStopped);
   } else if (result.outcome == GenerationOutcome::Generated) {
-    EndLongTask(PaintedStatus(result.regionCount));
+    EndLongTask(PaintedStatus(result.regionCount) +
+                (request.handBack == HandBackKind::Solids ? kStatusSolidsOnOk : ""));
   } else {
     EndLongTask(kStatusBlank);
   }
@@ -82,7 +124,9 @@ PictureControls TForm1::ControlValues() const {
   controls.depthIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox1);
   controls.methodIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox2);
   controls.edit4 = TextOf(TextControl::Edit4);
-  controls.magnification = frontEnd_.selectedItem(ChoiceControl::ComboBox3) + 1;
+  controls.magnification = MagnificationOfItem(frontEnd_.selectedItem(ChoiceControl::ComboBox3));
+  controls.handBackIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox4);
+  controls.areaLabels = frontEnd_.selectedItem(ChoiceControl::CheckBox1) == 1;
   return controls;
 }
 

@@ -56,11 +56,12 @@ struct Window {
   }
   void pump() { PumpMessages(*window); }
   HWND control(ControlId id) const { return window->control(id); }
+  HWND control(PanelControl c) const { return window->control(c); }
   std::string exchangeFile() const { return test::ReadBytes(folder / "JWC_TEMP.TXT"); }
   // Alt plus a letter, as the keyboard sends it.
   void accelerator(wchar_t letter) {
     constexpr LPARAM kAltDown = LPARAM{1} << 29;
-    PostMessageW(control(kIdEdit2), WM_SYSCHAR, letter, kAltDown | 1);
+    PostMessageW(control(PanelControl::Edit2), WM_SYSCHAR, letter, kAltDown | 1);
     pump();
   }
 };
@@ -68,17 +69,17 @@ struct Window {
 TEST(Win32Form, ControlsShowTheSettingsAndTheDrawing) {
   Window w;
   EXPECT_EQ(TextOf(w.window->handle()), "塗り");
-  EXPECT_EQ(TextOf(w.control(kIdButton3)), "作図実行(&G)");
-  EXPECT_EQ(TextOf(w.control(kIdButton2)), "キャンセル(&N)");
-  EXPECT_EQ(TextOf(w.control(kIdEdit1)), "図.bmp");
-  EXPECT_EQ(SendMessageW(w.control(kIdComboBox1), CB_GETCURSEL, 0, 0), 3);
-  EXPECT_EQ(TextOf(w.control(kIdButton6)), "確認(&P)");
-  EXPECT_EQ(TextOf(w.control(kIdLabel6)), "塗り方");
-  EXPECT_EQ(SendMessageW(w.control(kIdComboBox2), CB_GETCOUNT, 0, 0), 2);
-  EXPECT_EQ(SendMessageW(w.control(kIdComboBox2), CB_GETCURSEL, 0, 0), 0);  // closed figures
-  EXPECT_EQ(SendMessageW(w.control(kIdComboBox3), CB_GETCOUNT, 0, 0), 8);
-  EXPECT_EQ(SendMessageW(w.control(kIdComboBox3), CB_GETCURSEL, 0, 0), 0);  // factor 1
-  EXPECT_EQ(TextOf(w.control(kIdEdit4)), "0");
+  EXPECT_EQ(TextOf(w.control(PanelControl::Button3)), "作図実行(&G)");
+  EXPECT_EQ(TextOf(w.control(PanelControl::Button2)), "キャンセル(&N)");
+  EXPECT_EQ(TextOf(w.control(PanelControl::Edit1)), "図.bmp");
+  EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox1), CB_GETCURSEL, 0, 0), 3);
+  EXPECT_EQ(TextOf(w.control(PanelControl::Button6)), "確認(&P)");
+  EXPECT_EQ(TextOf(w.control(PanelControl::Label6)), "塗り方");
+  EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox2), CB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox2), CB_GETCURSEL, 0, 0), 0);  // closed figures
+  EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox3), CB_GETCOUNT, 0, 0), 8);
+  EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox3), CB_GETCURSEL, 0, 0), 0);  // factor 1
+  EXPECT_EQ(TextOf(w.control(PanelControl::Edit4)), "0");
   RECT r;
   GetWindowRect(w.window->handle(), &r);
   EXPECT_EQ(r.left, 30);
@@ -98,12 +99,12 @@ TEST(Win32Form, ControlsShowTheSettingsAndTheDrawing) {
 TEST(Win32Form, KeysReachTheFormBeforeAnyControl) {
   Window w;
   double left = w.window->form().view().Left;
-  SetFocus(w.control(kIdEdit1));
-  PostMessageW(w.control(kIdEdit1), WM_KEYDOWN, VK_LEFT, 1);
+  SetFocus(w.control(PanelControl::Edit1));
+  PostMessageW(w.control(PanelControl::Edit1), WM_KEYDOWN, VK_LEFT, 1);
   w.pump();
   EXPECT_LT(w.window->form().view().Left, left);
-  EXPECT_EQ(TextOf(w.control(kIdEdit1)), "図.bmp");
-  PostMessageW(w.control(kIdEdit1), WM_KEYDOWN, 'A', 1);  // not the form's: left alone
+  EXPECT_EQ(TextOf(w.control(PanelControl::Edit1)), "図.bmp");
+  PostMessageW(w.control(PanelControl::Edit1), WM_KEYDOWN, 'A', 1);  // not the form's: left alone
   w.pump();
   EXPECT_LT(w.window->form().view().Left, left);
 }
@@ -111,13 +112,13 @@ TEST(Win32Form, KeysReachTheFormBeforeAnyControl) {
 TEST(Win32Form, GenerateThenOkHandsThePictureBack) {
   Window w;
   std::string target = WideToUtf8((w.folder / L"fill.bmp").wstring());
-  SetWindowTextW(w.control(kIdEdit1), Utf8ToWide(target).c_str());
-  SendMessageW(w.control(kIdComboBox2), CB_SETCURSEL, 1, 0);  // rooms
-  SendMessageW(w.control(kIdComboBox3), CB_SETCURSEL, 1, 0);  // twice as fine
+  SetWindowTextW(w.control(PanelControl::Edit1), Utf8ToWide(target).c_str());
+  SendMessageW(w.control(PanelControl::ComboBox2), CB_SETCURSEL, 1, 0);  // rooms
+  SendMessageW(w.control(PanelControl::ComboBox3), CB_SETCURSEL, 1, 0);  // twice as fine
   w.accelerator(L'p');
   EXPECT_EQ(TextOf(w.control(kIdLabelA1)), "領域 1 個、開いた端（赤い×印） 0 個");
   w.accelerator(L'g');
-  EXPECT_EQ(TextOf(w.control(kIdLabel2)), target);
+  EXPECT_EQ(TextOf(w.control(PanelControl::Label2)), target);
   EXPECT_EQ(TextOf(w.control(kIdLabelA1)), "1 個の領域を塗りました。");
   std::string bmp = test::ReadBytes(w.folder / "zf61_temp.BMP");
   RECT area{};
@@ -126,7 +127,7 @@ TEST(Win32Form, GenerateThenOkHandsThePictureBack) {
   uint32_t bmpWidth = 0;
   std::memcpy(&bmpWidth, bmp.data() + 18, 4);
   EXPECT_EQ(bmpWidth, static_cast<uint32_t>(2 * area.right));
-  EXPECT_TRUE(IsWindowEnabled(w.control(kIdButton3)));
+  EXPECT_TRUE(IsWindowEnabled(w.control(PanelControl::Button3)));
   w.accelerator(L'y');
   EXPECT_FALSE(w.window->alive());
   std::string record = "^@BM" + WideToCp932(Utf8ToWide(target));
@@ -155,26 +156,26 @@ TEST(Win32Form, AtTheSmallestSizeThePanelScrollsToEveryControl) {
   };
   RECT panelClient;
   GetClientRect(panel, &panelClient);
-  EXPECT_GT(topOf(kIdButton1).bottom, panelClient.bottom);  // below the fold at first
+  EXPECT_GT(topOf(PanelControl::Button1).bottom, panelClient.bottom);  // below the fold at first
   for (int i = 0; i < 20; ++i) SendMessageW(panel, WM_VSCROLL, SB_PAGEDOWN, 0);
-  EXPECT_LE(topOf(kIdButton1).bottom, panelClient.bottom);
-  EXPECT_GE(topOf(kIdButton1).top, 0);
+  EXPECT_LE(topOf(PanelControl::Button1).bottom, panelClient.bottom);
+  EXPECT_GE(topOf(PanelControl::Button1).top, 0);
 }
 
 TEST(Win32Form, InputThatArrivedDuringARunIsDropped) {
   Window w;
-  SetWindowTextW(w.control(kIdEdit1), (w.folder / L"p.bmp").wstring().c_str());
-  HWND button3 = w.control(kIdButton3);
+  SetWindowTextW(w.control(PanelControl::Edit1), (w.folder / L"p.bmp").wstring().c_str());
+  HWND button3 = w.control(PanelControl::Button3);
   PostMessageW(button3, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   PostMessageW(button3, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  PostMessageW(w.control(kIdEdit2), WM_SYSCHAR, L'g', LPARAM{1} << 29 | 1);
+  PostMessageW(w.control(PanelControl::Edit2), WM_SYSCHAR, L'g', LPARAM{1} << 29 | 1);
   w.window->discardPendingInput();  // as at the end of a run
   w.pump();
-  EXPECT_EQ(TextOf(w.control(kIdLabel2)), "");  // neither the click nor Alt+G made a run
+  EXPECT_EQ(TextOf(w.control(PanelControl::Label2)), "");  // neither the click nor Alt+G made a run
   PostMessageW(button3, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   PostMessageW(button3, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   w.pump();
-  EXPECT_NE(TextOf(w.control(kIdLabel2)), "");  // the same click, not dropped, does
+  EXPECT_NE(TextOf(w.control(PanelControl::Label2)), "");  // the same click, not dropped, does
 }
 
 // Rooms picked with the mouse on the house plan, as on Linux: left click picks, right click
@@ -202,7 +203,7 @@ TEST(Win32Form, RoomsArePickedAndSkippedWithTheMouse) {
   mouse(WM_MOUSEMOVE, 0, 0, 130, 10);  // over the 1:20 detail
   EXPECT_EQ(status(), "部屋 1.00 ㎡（0.61 帖）　選択 1 室・1 色　除外 1 室");
   mouse(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 10, 70);
-  SetWindowTextW(w.control(kIdEdit1), (w.folder / L"p.bmp").wstring().c_str());
+  SetWindowTextW(w.control(PanelControl::Edit1), (w.folder / L"p.bmp").wstring().c_str());
   w.accelerator(L'g');
   RasterImage picture = w.window->canvas().readPixels();
   auto pixel = [&](double x, double y) {
@@ -214,12 +215,12 @@ TEST(Win32Form, RoomsArePickedAndSkippedWithTheMouse) {
   EXPECT_EQ(pixel(70, 70), 0xFFFFFFFFu);  // not picked
   mouse(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 10, 70);  // un-picked
   EXPECT_EQ(form.roomSelection()->picks().pickedCount(), 1u);
-  SetFocus(w.control(kIdMemo1));
-  PostMessageW(w.control(kIdMemo1), WM_KEYDOWN, VK_DELETE, 1);
+  SetFocus(w.control(PanelControl::Memo1));
+  PostMessageW(w.control(PanelControl::Memo1), WM_KEYDOWN, VK_DELETE, 1);
   w.pump();
   EXPECT_TRUE(form.roomSelection()->picks().empty());
   mouse(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 25, 15);
-  SetWindowTextW(w.control(kIdEdit4), L"0.1");  // rooms found again, picks cleared
+  SetWindowTextW(w.control(PanelControl::Edit4), L"0.1");  // rooms found again, picks cleared
   w.pump();
   EXPECT_EQ(form.roomSelection(), nullptr);
   EXPECT_EQ(status(), "塗り方・隙間・円弧分割数が変わったので、部屋の選択を解除しました。");
@@ -232,7 +233,7 @@ TEST(Win32Form, CancelLeavesTheDrawingUnchanged) {
   GetClientRect(w.control(kIdPaintBox1), &box);
   EXPECT_EQ(w.window->canvas().width(), box.right);
   EXPECT_GT(box.right, 200);
-  SendMessageW(w.control(kIdButton2), BM_CLICK, 0, 0);
+  SendMessageW(w.control(PanelControl::Button2), BM_CLICK, 0, 0);
   w.pump();
   EXPECT_FALSE(w.window->alive());
   EXPECT_EQ(w.exchangeFile(), "hq\r\n");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "rooms/CgalRoomFinder.h"
+#include "solids/CgalAreaSplitter.h"
 #include "support/FaultyFileOps.h"
 #include "support/MemoryCanvas.h"
 #include "support/TempDir.h"
@@ -141,14 +142,15 @@ struct FormFixture {
   FakeCodec codec;
   FakeClock clock;
   CgalRoomFinder rooms;
+  CgalAreaSplitter splitter;
   std::unique_ptr<TForm1> form;
 
   explicit FormFixture(const std::string& exchange) {
     if (!exchange.empty()) WriteBytes(dir / "JWC_TEMP.TXT", exchange);
   }
   void start(EscKey* escKey = nullptr) {
-    FormServices services{escKey ? *escKey : esc,   pictures, codec, files,
-                          StandardDepthConverter(), clock,    &rooms};
+    FormServices services{escKey ? *escKey : esc, pictures, codec, files, StandardDepthConverter(),
+                          clock, &rooms, &splitter};
     form = std::make_unique<TForm1>(dir / "zf61", frontEnd, services);
     frontEnd.onClose = [this] { form->FormClose(); };
     form->PaintBox1Resized(400, 300);

@@ -154,5 +154,36 @@ TEST(RoomPicking, ClosedFiguresIgnoreClicksAndNoPicksPaintsEverything) {
   EXPECT_EQ(h.status(), std::to_string(rooms) + " 個の領域を塗りました。");
 }
 
+// 貼付け set to ソリッド: 作図実行 needs no picture name and makes no file; ＯＫ writes the
+// picked rooms as solids after "bz", with their areas when 面積を記入 is ticked; Cancel writes
+// nothing; without a picture OK writes nothing either.
+TEST(RoomPicking, SolidsGoBackOnOkWithTheirAreas) {
+  for (bool labels : {false, true}) {
+    House h;
+    h.frontEnd.choices[ChoiceControl::ComboBox4] = 1;
+    h.frontEnd.choices[ChoiceControl::CheckBox1] = labels ? 1 : 0;
+    h.text(TextControl::Edit1) = "";
+    h.text(TextControl::Edit2) = "128";
+    h.colour(kRed);
+    h.click(25, 15);
+    h.form->Button3Click();
+    EXPECT_TRUE(h.frontEnd.messages.empty());
+    EXPECT_EQ(h.status(), "1 個の領域を塗りました。ＯＫでソリッドとして貼り付けます。");
+    EXPECT_EQ(h.text(TextControl::Label2), "");
+    EXPECT_FALSE(std::filesystem::exists(h.dir / "zf61_temp.BMP"));
+    EXPECT_EQ(h.pixel(25, 15), 0xFFFF7F7Fu);  // the fill as the solids will show it
+    h.form->Button1Click();
+    EXPECT_TRUE(h.frontEnd.closed);
+    std::string file = h.exchangeFile();
+    EXPECT_EQ(file.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << file.substr(0, 60);
+    EXPECT_EQ(file.find("\"13.29") != std::string::npos, labels);
+    EXPECT_EQ(file.find("^@BM"), std::string::npos);
+  }
+  House none;
+  none.frontEnd.choices[ChoiceControl::ComboBox4] = 1;
+  none.form->Button1Click();  // no picture made: nothing handed back
+  EXPECT_EQ(none.exchangeFile(), "bz\r\n");
+}
+
 }  // namespace
 }  // namespace zf61

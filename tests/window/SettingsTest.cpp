@@ -46,12 +46,24 @@ TEST(SettingsFile, DefaultsClampsAndRoundTrip) {
                                            factor + "\n");
     EXPECT_EQ(readSettings(dir / "zf61.dat").magnification, 1) << factor;
   }
+  // Lines 14 and 15: solids and area labels; a file of thirteen lines reads them as off.
+  EXPECT_EQ(readSettings(dir / "zf61.dat").handBack, 0);
+  EXPECT_EQ(readSettings(dir / "zf61.dat").areaLabels, 0);
+  test::WriteBytes(dir / "zf61.dat", "0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n5\n0\n2\n1\n7\n");
+  EXPECT_EQ(readSettings(dir / "zf61.dat").handBack, 1);
+  EXPECT_EQ(readSettings(dir / "zf61.dat").areaLabels, 1);
+  test::WriteBytes(dir / "zf61.dat", "0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n5\n0\n2\n2\n0\n");
+  EXPECT_EQ(readSettings(dir / "zf61.dat").handBack, 0);  // no third way: the picture
   s.magnification = 7;
+  s.handBack = 1;
+  s.areaLabels = 1;
   ASSERT_TRUE(writeSettings(dir / "zf61.dat", s));
   Settings back = readSettings(dir / "zf61.dat");
   EXPECT_EQ(back.pictureFileName, s.pictureFileName);
   EXPECT_EQ(back.height, 200);
   EXPECT_EQ(back.magnification, 7);
+  EXPECT_EQ(back.handBack, 1);
+  EXPECT_EQ(back.areaLabels, 1);
   EXPECT_EQ(test::ReadBytes(dir / "zf61.dat").substr(0, 8), "10\r\n20\r\n");
   EXPECT_EQ(SettingsPathFor("/opt/tool/zf61.exe"), std::filesystem::path("/opt/tool/zf61.dat"));
 }

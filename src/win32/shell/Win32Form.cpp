@@ -16,27 +16,6 @@ std::string WindowText(HWND control) {
   return WideToUtf8(text);
 }
 
-ControlId TextControlId(TextControl control) {
-  switch (control) {
-    case TextControl::Edit1:
-      return kIdEdit1;
-    case TextControl::Edit2:
-      return kIdEdit2;
-    case TextControl::Edit3:
-      return kIdEdit3;
-    case TextControl::Edit4:
-      return kIdEdit4;
-    case TextControl::Label2:
-      return kIdLabel2;
-    default:
-      return kIdLabelA1;
-  }
-}
-
-ControlId ButtonId(ButtonControl button) {
-  return static_cast<ControlId>(kIdButton1 + static_cast<int>(button));
-}
-
 }  // namespace
 
 Win32Form::Win32Form(std::filesystem::path programFile, FormServices services, HINSTANCE instance)
@@ -64,48 +43,57 @@ void Win32Form::show(int showCommand) {
   UpdateWindow(window_);
 }
 
-std::string Win32Form::text(TextControl control) const {
-  return WindowText(this->control(TextControlId(control)));
+// The status line is the one text control outside the panel.
+HWND Win32Form::textWindow(TextControl c) const {
+  PanelControl onPanel = PanelControlOf(c);
+  return onPanel == PanelControl::Count ? control(kIdLabelA1) : control(onPanel);
 }
 
-void Win32Form::setText(TextControl control, std::string_view utf8) {
-  SetWindowTextW(this->control(TextControlId(control)), Utf8ToWide(utf8).c_str());
+std::string Win32Form::text(TextControl c) const {
+  return WindowText(textWindow(c));
 }
 
-namespace {
-
-ControlId ComboId(ChoiceControl control) {
-  if (control == ChoiceControl::ComboBox2) return kIdComboBox2;
-  return control == ChoiceControl::ComboBox3 ? kIdComboBox3 : kIdComboBox1;
+void Win32Form::setText(TextControl c, std::string_view utf8) {
+  SetWindowTextW(textWindow(c), Utf8ToWide(utf8).c_str());
 }
 
-}  // namespace
-
-int Win32Form::selectedItem(ChoiceControl control) const {
-  if (control == ChoiceControl::RadioGroup1) {
-    return SendMessageW(this->control(kIdRadioBlack), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+int Win32Form::selectedItem(ChoiceControl c) const {
+  if (c == ChoiceControl::RadioGroup1) {
+    for (size_t i = 0; i < std::size(kBackgroundItems); ++i) {
+      if (SendMessageW(radio(static_cast<int>(i)), BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        return static_cast<int>(i);
+      }
+    }
+    return 0;
   }
-  LRESULT item = SendMessageW(this->control(ComboId(control)), CB_GETCURSEL, 0, 0);
+  if (c == ChoiceControl::CheckBox1) {
+    return SendMessageW(control(PanelControl::CheckBox1), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  LRESULT item = SendMessageW(control(PanelControlOf(c)), CB_GETCURSEL, 0, 0);
   return item == CB_ERR ? 0 : static_cast<int>(item);
 }
 
-void Win32Form::selectItem(ChoiceControl control, int item) {
-  if (control == ChoiceControl::RadioGroup1) {
-    SendMessageW(this->control(kIdRadioWhite), BM_SETCHECK, item == 0 ? BST_CHECKED : 0, 0);
-    SendMessageW(this->control(kIdRadioBlack), BM_SETCHECK, item == 1 ? BST_CHECKED : 0, 0);
+void Win32Form::selectItem(ChoiceControl c, int item) {
+  if (c == ChoiceControl::RadioGroup1) {
+    for (size_t i = 0; i < std::size(kBackgroundItems); ++i) {
+      SendMessageW(radio(static_cast<int>(i)), BM_SETCHECK,
+                   static_cast<int>(i) == item ? BST_CHECKED : 0, 0);
+    }
+  } else if (c == ChoiceControl::CheckBox1) {
+    SendMessageW(control(PanelControl::CheckBox1), BM_SETCHECK, item == 1 ? BST_CHECKED : 0, 0);
   } else {
-    SendMessageW(this->control(ComboId(control)), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    SendMessageW(control(PanelControlOf(c)), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
   }
 }
 
 void Win32Form::setSwatchColour(Colour colour) {
   if (swatchBrush_) DeleteObject(swatchBrush_);
   swatchBrush_ = CreateSolidBrush(colour);
-  InvalidateRect(control(kIdLabel1), nullptr, TRUE);
+  InvalidateRect(control(PanelControl::Label1), nullptr, TRUE);
 }
 
 void Win32Form::setButtonEnabled(ButtonControl button, bool enabled) {
-  HWND b = control(ButtonId(button));
+  HWND b = control(PanelControlOf(button));
   EnableWindow(b, enabled);
   UpdateWindow(b);  // drawn disabled at once, before a long task starts
 }
@@ -164,7 +152,7 @@ void Win32Form::setGeometry(const WindowGeometry& g) {
 }
 
 void Win32Form::focusNotes() {
-  SetFocus(control(kIdMemo1));
+  SetFocus(control(PanelControl::Memo1));
 }
 
 std::optional<PixelPoint> Win32Form::pointerInDrawingArea() const {
@@ -180,8 +168,8 @@ std::optional<PixelPoint> Win32Form::pointerInDrawingArea() const {
 
 bool Win32Form::typingInField() const {
   HWND focus = GetFocus();
-  for (ControlId id : {kIdEdit1, kIdEdit2, kIdEdit3, kIdEdit4}) {
-    if (focus && focus == control(id)) return true;
+  for (const PanelItem& item : kPanelItems) {
+    if (item.kind == PanelKind::Edit && focus && focus == control(item.control)) return true;
   }
   return false;
 }

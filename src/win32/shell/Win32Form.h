@@ -10,39 +10,18 @@
 
 #include "platform/GdiCanvas.h"
 #include "window/FormFrontEnd.h"
+#include "window/SidePanel.h"
 #include "window/TForm1.h"
 
 namespace zf61::win32 {
 
-// Child-window identifiers. They start above IDOK and IDCANCEL, which the dialog keys send.
+// Child-window identifiers. They start above IDOK and IDCANCEL, which the dialog keys send: the
+// panel's controls in the order of its description, then the background's radio buttons, then
+// the windows outside the panel.
 enum ControlId : int {
-  kIdButton1 = 101,
-  kIdButton2,
-  kIdButton3,
-  kIdButton4,
-  kIdButton5,
-  kIdButton6,
-  kIdButton7,
-  kIdRadioWhite,
-  kIdRadioBlack,
-  kIdEdit1,
-  kIdEdit2,
-  kIdEdit3,
-  kIdEdit4,
-  kIdComboBox1,
-  kIdComboBox2,
-  kIdComboBox3,
-  kIdLabel1,
-  kIdLabel2,
-  kIdLabel3,
-  kIdLabel4,
-  kIdLabel5,
-  kIdLabel6,
-  kIdLabel7,
-  kIdLabel8,
-  kIdLabelA1,
-  kIdRadioGroup1,
-  kIdMemo1,
+  kIdPanelFirst = 101,
+  kIdRadioFirst = kIdPanelFirst + kPanelControlCount,
+  kIdLabelA1 = kIdRadioFirst + static_cast<int>(std::size(kBackgroundItems)),
   kIdPanel2,
   kIdPaintBox1,
   kIdLast
@@ -60,7 +39,9 @@ class Win32Form final : public FormFrontEnd {
   // Whether the window is still there (it is destroyed when it closes).
   bool alive() const { return window_ != nullptr; }
   HWND handle() const { return window_; }
-  HWND control(ControlId id) const { return controls_[id - kIdButton1]; }
+  HWND control(ControlId id) const { return controls_[id - kIdPanelFirst]; }
+  HWND control(PanelControl c) const { return controls_[static_cast<int>(c)]; }
+  HWND radio(int item) const { return control(static_cast<ControlId>(kIdRadioFirst + item)); }
   TForm1& form() { return *form_; }
   const GdiCanvas& canvas() const { return *canvas_; }
 
@@ -102,16 +83,16 @@ class Win32Form final : public FormFrontEnd {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT panelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
   void onCommand(int id, int code);
+  HWND textWindow(TextControl c) const;
   LRESULT controlColour(HDC dc, HWND control);
   void onClose();
 
   void createWindow();
   void createControls();
   void createPanelControls();
-  HWND makeControl(ControlId id, const wchar_t* windowClass, const char* caption, DWORD style,
+  void createPanelControl(const PanelItem& item, HWND panel);
+  HWND makeControl(int id, const wchar_t* windowClass, const char* caption, DWORD style,
                    HWND parent);
-  template <size_t N>
-  void makeDropDown(ControlId id, const char* const (&items)[N], int selected, HWND panel);
   void layout();
   void layoutPanel();
   void scrollPanel(int request, int thumb);
@@ -119,7 +100,7 @@ class Win32Form final : public FormFrontEnd {
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
-  HWND controls_[kIdLast - kIdButton1] = {};
+  HWND controls_[kIdLast - kIdPanelFirst] = {};
   HFONT font_ = nullptr;
   HBRUSH panelBrush_ = nullptr;
   HBRUSH statusBrush_ = nullptr;

@@ -3,8 +3,8 @@
 
 #include "platform/WideText.h"
 #include "shell/PaintBoxWindow.h"
+#include "shell/PanelLayout.h"
 #include "shell/Win32Form.h"
-#include "window/Captions.h"
 #include "window/MemoText.h"
 #include "window/SettingsFile.h"
 
@@ -14,10 +14,7 @@ namespace {
 constexpr wchar_t kFormClass[] = L"TForm1";
 constexpr wchar_t kPanelClass[] = L"TPanel";
 constexpr int kStatusHeight = 18;
-constexpr int kMemoMinimumHeight = 80;
-constexpr int kMemoTop = 374;
-constexpr int kMargin = 4;
-constexpr int kRowHeight = 26;
+constexpr int kScrollLine = 26;  // one row of the panel
 // Faces tried in turn where the window's own font is missing; each has the Shift-JIS set.
 constexpr const wchar_t* kFallbackFaces[] = {
     L"MS Gothic", L"Noto Sans CJK JP", L"Noto Sans Mono CJK JP",
@@ -102,7 +99,7 @@ void Win32Form::createWindow() {
   layout();
 }
 
-HWND Win32Form::makeControl(ControlId id, const wchar_t* windowClass, const char* caption,
+HWND Win32Form::makeControl(int id, const wchar_t* windowClass, const char* caption,
                             DWORD style, HWND parent) {
   // Windows of this program's own classes learn their form at creation.
   bool own = windowClass == kPanelClass || windowClass == kPaintBoxClass;
@@ -110,19 +107,8 @@ HWND Win32Form::makeControl(ControlId id, const wchar_t* windowClass, const char
                               WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
                               own ? this : nullptr);
-  controls_[id - kIdButton1] = made;
+  controls_[id - kIdPanelFirst] = made;
   return made;
-}
-
-// A drop-down list of `items` with `selected` chosen.
-template <size_t N>
-void Win32Form::makeDropDown(ControlId id, const char* const (&items)[N], int selected,
-                             HWND panel) {
-  HWND combo = makeControl(id, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, panel);
-  for (const char* item : items) {
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(item).c_str()));
-  }
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
 void Win32Form::createControls() {
@@ -137,40 +123,58 @@ void Win32Form::createControls() {
 }
 
 void Win32Form::createPanelControls() {
-  HWND panel = control(kIdPanel2);
-  makeControl(kIdRadioGroup1, L"BUTTON", kCaptionRadioGroup1, BS_GROUPBOX, panel);
-  makeControl(kIdRadioWhite, L"BUTTON", kBackgroundItems[0],
-              BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, panel);
-  makeControl(kIdRadioBlack, L"BUTTON", kBackgroundItems[1], BS_AUTORADIOBUTTON, panel);
-  SendMessageW(control(kIdRadioWhite), BM_SETCHECK, BST_CHECKED, 0);
-  makeControl(kIdButton4, L"BUTTON", kCaptionButton4, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, panel);
-  makeControl(kIdLabel1, L"STATIC", "", SS_SUNKEN, panel);
-  makeControl(kIdLabel3, L"STATIC", kCaptionLabel3, SS_LEFT | SS_CENTERIMAGE, panel);
-  makeControl(kIdEdit2, L"EDIT", kInitialOpacity, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, panel);
-  makeControl(kIdButton5, L"BUTTON", kCaptionButton5, BS_PUSHBUTTON | WS_TABSTOP, panel);
-  makeControl(kIdEdit1, L"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, panel);
-  makeControl(kIdLabel2, L"STATIC", "", SS_LEFT | SS_NOPREFIX, panel);
-  makeControl(kIdLabel5, L"STATIC", kCaptionLabel5, SS_LEFT | SS_CENTERIMAGE, panel);
-  makeDropDown(kIdComboBox1, kDepthItems, kInitialDepthItem, panel);
-  makeControl(kIdLabel8, L"STATIC", kCaptionLabel8, SS_LEFT | SS_CENTERIMAGE, panel);
-  makeDropDown(kIdComboBox3, kMagnificationItems, 0, panel);
-  makeControl(kIdLabel4, L"STATIC", kCaptionLabel4, SS_LEFT | SS_CENTERIMAGE, panel);
-  makeControl(kIdEdit3, L"EDIT", kInitialArcDivisions, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
-              panel);
-  makeControl(kIdLabel6, L"STATIC", kCaptionLabel6, SS_LEFT | SS_CENTERIMAGE, panel);
-  makeDropDown(kIdComboBox2, kMethodItems, 0, panel);
-  makeControl(kIdLabel7, L"STATIC", kCaptionLabel7, SS_LEFT | SS_CENTERIMAGE, panel);
-  makeControl(kIdEdit4, L"EDIT", kInitialGap, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, panel);
-  makeControl(kIdButton3, L"BUTTON", kCaptionButton3, BS_PUSHBUTTON | WS_TABSTOP, panel);
-  makeControl(kIdButton6, L"BUTTON", kCaptionButton6, BS_PUSHBUTTON | WS_TABSTOP, panel);
-  makeControl(kIdButton7, L"BUTTON", kCaptionButton7, BS_PUSHBUTTON | WS_TABSTOP, panel);
-  HWND memo = makeControl(kIdMemo1, L"EDIT", "",
-                          ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
-                              WS_HSCROLL | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
-                          panel);
-  SetWindowTextW(memo, MemoText().c_str());
-  makeControl(kIdButton1, L"BUTTON", kCaptionButton1, BS_PUSHBUTTON | WS_TABSTOP, panel);
-  makeControl(kIdButton2, L"BUTTON", kCaptionButton2, BS_PUSHBUTTON | WS_TABSTOP, panel);
+  for (const PanelItem& item : kPanelItems) createPanelControl(item, control(kIdPanel2));
+}
+
+// Each kind of control as a Win32 control of its class and styles; every one that takes the
+// keyboard starts a group of its own for the dialog keys, but the radio buttons, which are one.
+void Win32Form::createPanelControl(const PanelItem& item, HWND panel) {
+  int id = kIdPanelFirst + static_cast<int>(item.control);
+  const DWORD tab = WS_TABSTOP | WS_GROUP;
+  switch (item.kind) {
+    case PanelKind::Radios:
+      makeControl(id, L"BUTTON", item.caption, BS_GROUPBOX, panel);
+      for (int i = 0; i < static_cast<int>(item.items.size()); ++i) {
+        makeControl(kIdRadioFirst + i, L"BUTTON", item.items[i],
+                    BS_AUTORADIOBUTTON | (i == 0 ? tab : 0), panel);
+      }
+      SendMessageW(radio(item.initialItem), BM_SETCHECK, BST_CHECKED, 0);
+      return;
+    case PanelKind::Button:
+      makeControl(id, L"BUTTON", item.caption, BS_PUSHBUTTON | tab, panel);
+      return;
+    case PanelKind::Swatch:
+      makeControl(id, L"STATIC", "", SS_SUNKEN, panel);
+      return;
+    case PanelKind::Caption:
+      makeControl(id, L"STATIC", item.caption, SS_LEFT | SS_CENTERIMAGE, panel);
+      return;
+    case PanelKind::Edit:
+      makeControl(id, L"EDIT", item.caption, ES_AUTOHSCROLL | WS_BORDER | tab, panel);
+      return;
+    case PanelKind::PathLabel:
+      makeControl(id, L"STATIC", "", SS_LEFT | SS_NOPREFIX, panel);
+      return;
+    case PanelKind::DropDown: {
+      HWND combo = makeControl(id, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | tab, panel);
+      for (const char* line : item.items) {
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(line).c_str()));
+      }
+      SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item.initialItem), 0);
+      return;
+    }
+    case PanelKind::CheckBox:
+      makeControl(id, L"BUTTON", item.caption, BS_AUTOCHECKBOX | tab, panel);
+      return;
+    case PanelKind::Notes: {
+      HWND memo = makeControl(id, L"EDIT", "",
+                              ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
+                                  WS_HSCROLL | WS_VSCROLL | WS_BORDER | tab,
+                              panel);
+      SetWindowTextW(memo, MemoText().c_str());
+      return;
+    }
+  }
 }
 
 void Win32Form::applyFont() {
@@ -194,59 +198,31 @@ void Win32Form::layoutPanel() {
   HWND panel = control(kIdPanel2);
   RECT client = {};
   GetClientRect(panel, &client);
-  int inner = std::max<int>(client.right - 2 * kMargin, 0);
-  int memoHeight = std::max<int>(kMemoMinimumHeight, client.bottom - kMemoTop - kRowHeight - 8);
-  int contentHeight = kMemoTop + memoHeight + kRowHeight + 8;
+  PanelGeometry g = LayOutPanel(client.right, client.bottom);
   SCROLLINFO bar = {sizeof(SCROLLINFO),
                     SIF_RANGE | SIF_PAGE | SIF_POS,
                     0,
-                    contentHeight - 1,
+                    g.contentHeight - 1,
                     static_cast<UINT>(client.bottom),
                     0,
                     0};
-  panelScroll_ = std::clamp(panelScroll_, 0, std::max(0, contentHeight - int(client.bottom)));
+  panelScroll_ = std::clamp(panelScroll_, 0, std::max(0, g.contentHeight - int(client.bottom)));
   bar.nPos = panelScroll_;
   SetScrollInfo(panel, SB_VERT, &bar, TRUE);
-  int top = -panelScroll_;
-  int half = inner / 2 - 2, fieldX = kMargin + 76, fieldWidth = std::max(inner - 76, 0);
-  auto place = [&](ControlId id, int x, int y, int cw, int ch) {
-    MoveWindow(control(id), x, top + y, cw, ch, TRUE);
+  auto place = [&](HWND child, const PanelPlace& at) {
+    MoveWindow(child, at.x, at.y - panelScroll_, at.width, at.height, TRUE);
   };
-  place(kIdRadioGroup1, kMargin, 2, inner, 42);
-  place(kIdRadioWhite, kMargin + 10, 18, half - 10, 20);
-  place(kIdRadioBlack, kMargin + half + 10, 18, half - 10, 20);
-  place(kIdButton4, kMargin, 48, 64, 24);
-  place(kIdLabel1, kMargin + 68, 48, std::max(inner - 68, 0), 24);
-  place(kIdLabel3, kMargin, 76, 74, 22);
-  place(kIdEdit2, fieldX, 76, fieldWidth, 22);
-  place(kIdButton5, kMargin, 102, inner, 24);
-  place(kIdEdit1, kMargin, 128, inner, 22);
-  place(kIdLabel2, kMargin, 152, inner, 33);  // two lines of a long path
-  place(kIdLabel5, kMargin, 186, 74, 22);
-  place(kIdComboBox1, fieldX, 186, fieldWidth, 200);
-  place(kIdLabel8, kMargin, 212, 74, 22);
-  place(kIdComboBox3, fieldX, 212, fieldWidth, 240);
-  place(kIdLabel4, kMargin, 238, 74, 22);
-  place(kIdEdit3, fieldX, 238, fieldWidth, 22);
-  place(kIdLabel6, kMargin, 264, 74, 22);
-  place(kIdComboBox2, fieldX, 264, fieldWidth, 200);
-  place(kIdLabel7, kMargin, 290, 74, 22);
-  place(kIdEdit4, fieldX, 290, fieldWidth, 22);
-  int runWidth = inner * 3 / 5;
-  place(kIdButton3, kMargin, 316, runWidth, kRowHeight);
-  place(kIdButton6, kMargin + runWidth + 4, 316, std::max(inner - runWidth - 4, 0), kRowHeight);
-  place(kIdButton7, kMargin, 344, inner, kRowHeight);
-  place(kIdMemo1, kMargin, kMemoTop, inner, memoHeight);
-  int buttonsTop = kMemoTop + memoHeight + 4;
-  place(kIdButton1, kMargin, buttonsTop, half, kRowHeight);
-  place(kIdButton2, kMargin + half + 4, buttonsTop, inner - half - 4, kRowHeight);
+  for (const PanelItem& item : kPanelItems) {
+    place(control(item.control), g.places[static_cast<int>(item.control)]);
+  }
+  for (size_t i = 0; i < g.radios.size(); ++i) place(radio(static_cast<int>(i)), g.radios[i]);
 }
 
 void Win32Form::scrollPanel(int request, int thumb) {
   HWND panel = control(kIdPanel2);
   SCROLLINFO bar = {sizeof(SCROLLINFO), SIF_ALL};
   GetScrollInfo(panel, SB_VERT, &bar);
-  int step = kRowHeight, page = static_cast<int>(bar.nPage);
+  int step = kScrollLine, page = static_cast<int>(bar.nPage);
   switch (request) {
     case SB_LINEUP:
       panelScroll_ -= step;

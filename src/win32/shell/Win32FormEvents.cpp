@@ -108,8 +108,8 @@ LRESULT Win32Form::panelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM 
 }
 
 LRESULT Win32Form::controlColour(HDC dc, HWND child) {
-  if (child == control(kIdLabel1)) return reinterpret_cast<LRESULT>(swatchBrush_);
-  if (child == control(kIdMemo1)) {  // read-only, so it asks as a static control does
+  if (child == control(PanelControl::Label1)) return reinterpret_cast<LRESULT>(swatchBrush_);
+  if (child == control(PanelControl::Memo1)) {  // read-only, so it asks as a static control does
     SetBkColor(dc, kWhite);
     return reinterpret_cast<LRESULT>(whiteBrush_);
   }
@@ -118,47 +118,24 @@ LRESULT Win32Form::controlColour(HDC dc, HWND child) {
   return reinterpret_cast<LRESULT>(status ? statusBrush_ : panelBrush_);
 }
 
+// Buttons and the background reach their handlers; every change of a field, a list or the
+// check box is told, so that rooms found for other values are let go. IDOK and IDCANCEL from
+// Enter and Esc do nothing.
 void Win32Form::onCommand(int id, int code) {
   if (!form_) return;
-  // Rooms found for one way of finding them no longer hold when it changes.
-  if ((id == kIdComboBox2 && code == CBN_SELCHANGE) ||
-      ((id == kIdEdit3 || id == kIdEdit4) && code == EN_CHANGE)) {
+  if (id >= kIdRadioFirst && id < kIdLabelA1) {
+    if (code == BN_CLICKED) form_->RadioGroup1Click(id - kIdRadioFirst);
+    return;
+  }
+  if (id < kIdPanelFirst || id >= kIdRadioFirst) return;
+  const PanelItem& item = kPanelItems[id - kIdPanelFirst];
+  ButtonControl button;
+  if (ButtonOf(item.control, button)) {
+    if (code == BN_CLICKED) form_->ButtonClick(button);
+  } else if ((item.kind == PanelKind::Edit && code == EN_CHANGE) ||
+             (item.kind == PanelKind::DropDown && code == CBN_SELCHANGE) ||
+             (item.kind == PanelKind::CheckBox && code == BN_CLICKED)) {
     form_->ControlsChanged();
-    return;
-  }
-  if (id == kIdComboBox1 || id == kIdComboBox2 || id == kIdComboBox3 || id == kIdEdit1 ||
-      id == kIdEdit2 || id == kIdEdit3 || id == kIdEdit4) {
-    return;
-  }
-  if (code != BN_CLICKED) return;
-  switch (id) {
-    case kIdButton1:
-      form_->Button1Click();
-      break;
-    case kIdButton2:
-      form_->Button2Click();
-      break;
-    case kIdButton3:
-      form_->Button3Click();
-      break;
-    case kIdButton4:
-      form_->Button4Click();
-      break;
-    case kIdButton5:
-      form_->Button5Click();
-      break;
-    case kIdButton6:
-      form_->Button6Click();
-      break;
-    case kIdButton7:
-      form_->Button7Click();
-      break;
-    case kIdRadioWhite:
-    case kIdRadioBlack:
-      form_->RadioGroup1Click(id == kIdRadioBlack ? 1 : 0);
-      break;
-    default:
-      break;  // IDOK and IDCANCEL from Enter and Esc do nothing
   }
 }
 

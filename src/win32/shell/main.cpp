@@ -14,6 +14,7 @@
 #include "platform/Win32PictureSource.h"
 #include "platform/Win32TextCodec.h"
 #include "rooms/CgalRoomFinder.h"
+#include "solids/CgalAreaSplitter.h"
 #include "shell/MessageLoop.h"
 #include "shell/Win32Form.h"
 #include "window/Clock.h"
@@ -44,9 +45,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   zf61::win32::GdiDepthConverter depths;
   zf61::SteadyClock clock;
   zf61::CgalRoomFinder rooms;
+  zf61::CgalAreaSplitter splitter;
   zf61::win32::Win32Form window(
-      ProgramFile(), {esc, pictures, codec, zf61::SystemFileOps(), depths, clock, &rooms},
-      instance);
+      ProgramFile(),
+      {esc, pictures, codec, zf61::SystemFileOps(), depths, clock, &rooms, &splitter}, instance);
   if (!window.alive()) return 1;
   window.show(showCommand);
   return zf61::win32::RunMessageLoop(window);
