@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
@@ -19,6 +20,7 @@
 #include "platform/QtPictureSource.h"
 #include "platform/QtTextCodec.h"
 #include "rooms/CgalRoomFinder.h"
+#include "solids/CgalAreaSplitter.h"
 #include "shell/Dialogs.h"
 #include "shell/MainWindow.h"
 #include "shell/Translations.h"
@@ -38,6 +40,7 @@ struct Window {
   QtTextCodec codec;
   SteadyClock clock;
   CgalRoomFinder rooms;
+  CgalAreaSplitter splitter;
   std::unique_ptr<MainWindow> window;
 
   explicit Window(const std::string& exchange = kSquare,
@@ -47,7 +50,7 @@ struct Window {
     test::WriteBytes(dir / "zf61.dat", settings);
     window = std::make_unique<MainWindow>(
         dir / "zf61", FormServices{esc, pictures, codec, SystemFileOps(), StandardDepthConverter(),
-                                   clock, &rooms});
+                                   clock, &rooms, &splitter});
     window->show();
     // Accelerators (Alt plus a letter) act only in the active window.
     window->activateWindow();
@@ -195,6 +198,24 @@ TEST(MainWindow, RoomsArePickedAndSkippedWithTheMouse) {
   w.window->edit(TextControl::Edit4)->setText("0.1");  // rooms found again, picks cleared
   EXPECT_EQ(form.roomSelection(), nullptr);
   EXPECT_EQ(status(), "塗り方・隙間・円弧分割数が変わったので、部屋の選択を解除しました。");
+}
+
+// 貼付け and 面積を記入 chosen on the panel: the fill goes back as solids with the area.
+TEST(MainWindow, SolidsGoBackWithTheirAreas) {
+  Window w("hq\r\nbz\r\n" + kSquare.substr(4));
+  w.window->comboBox(ChoiceControl::ComboBox4)->setCurrentIndex(1);
+  w.window->checkBox1()->setChecked(true);
+  w.window->edit(TextControl::Edit1)->clear();  // no picture name is needed
+  QTest::mouseClick(w.window->button(ButtonControl::Button3), Qt::LeftButton);
+  EXPECT_EQ(w.window->labelA1()->text().toStdString(),
+            "1 個の領域を塗りました。ＯＫでソリッドとして貼り付けます。");
+  QTest::mouseClick(w.window->button(ButtonControl::Button1), Qt::LeftButton);
+  EXPECT_FALSE(w.window->isVisible());
+  std::string file = test::ReadBytes(w.dir / "JWC_TEMP.TXT");
+  EXPECT_EQ(file.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << file;  // red at 128
+  EXPECT_NE(file.find("\"0.01\x87\x75\r\n"), std::string::npos) << file;  // 100 mm square
+  std::string settings = test::ReadBytes(w.dir / "zf61.dat");
+  EXPECT_EQ(settings.substr(settings.size() - 6), "1\r\n1\r\n");  // both kept for the next run
 }
 
 TEST(MainWindow, StandardDialogsSpeakJapanese) {

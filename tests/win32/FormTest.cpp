@@ -11,6 +11,7 @@
 #include "platform/Win32PictureSource.h"
 #include "platform/Win32TextCodec.h"
 #include "rooms/CgalRoomFinder.h"
+#include "solids/CgalAreaSplitter.h"
 #include "shell/MessageLoop.h"
 #include "shell/Win32Form.h"
 #include "support/TempDir.h"
@@ -35,6 +36,7 @@ struct Window {
   GdiDepthConverter depths;
   SteadyClock clock;
   CgalRoomFinder rooms;
+  CgalAreaSplitter splitter;
   std::unique_ptr<Win32Form> window;
 
   // Edit1 holds 図.bmp in Shift-JIS.
@@ -46,7 +48,7 @@ struct Window {
     if (withSettings) test::WriteBytes(folder / "zf61.dat", settings);
     window = std::make_unique<Win32Form>(
         folder / "zf61.exe",
-        FormServices{esc, pictures, codec, SystemFileOps(), depths, clock, &rooms},
+        FormServices{esc, pictures, codec, SystemFileOps(), depths, clock, &rooms, &splitter},
         GetModuleHandleW(nullptr));
     window->show(SW_SHOWNOACTIVATE);
     pump();
@@ -148,7 +150,7 @@ TEST(Win32Form, AtTheSmallestSizeThePanelScrollsToEveryControl) {
   bar.fMask = SIF_ALL;
   ASSERT_TRUE(GetScrollInfo(panel, SB_VERT, &bar));
   EXPECT_GT(bar.nMax + 1, static_cast<int>(bar.nPage));
-  auto topOf = [&](ControlId id) {
+  auto topOf = [&](PanelControl id) {
     RECT r;
     GetWindowRect(w.control(id), &r);
     MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&r), 2);
@@ -224,6 +226,24 @@ TEST(Win32Form, RoomsArePickedAndSkippedWithTheMouse) {
   w.pump();
   EXPECT_EQ(form.roomSelection(), nullptr);
   EXPECT_EQ(status(), "塗り方・隙間・円弧分割数が変わったので、部屋の選択を解除しました。");
+}
+
+// 貼付け set to ソリッド with 面積を記入: Alt+G shows the fill without a picture name, Alt+Y
+// writes the square as solids after "bz" with its area at real size.
+TEST(Win32Form, SolidsGoBackWithTheirAreas) {
+  Window w(true,
+           "hq\r\nbz\r\nhs 100 100 100 100 100 100 100 100 100 100 100 100 100 100 100 100\r\n" +
+               kSquare.substr(4),
+           "30\r\n40\r\n640\r\n480\r\n255\r\n\r\n128\r\n0\r\n24\r\n4\r\n0\r\n0\r\n1\r\n1\r\n1\r\n");
+  EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox4), CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(w.control(PanelControl::CheckBox1), BM_GETCHECK, 0, 0), BST_CHECKED);
+  w.accelerator(L'g');
+  EXPECT_EQ(TextOf(w.control(kIdLabelA1)), "1 個の領域を塗りました。ＯＫでソリッドとして貼り付けます。");
+  w.accelerator(L'y');
+  EXPECT_FALSE(w.window->alive());
+  std::string file = w.exchangeFile();
+  EXPECT_EQ(file.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << file;  // red at 128 over white
+  EXPECT_NE(file.find("\"100.00\x87\x75\r\n"), std::string::npos) << file;  // 100 mm at 1:100
 }
 
 TEST(Win32Form, CancelLeavesTheDrawingUnchanged) {
