@@ -37,12 +37,6 @@ QPainter::CompositionMode CompositionFor(const RasterImage& image) {
                            : QPainter::CompositionMode_Source;
 }
 
-// The length of a side of a turned box in whole pixels, at least one.
-int32_t SideLength(PixelPoint a, PixelPoint b) {
-  double length = std::hypot(static_cast<double>(b.x) - a.x, static_cast<double>(b.y) - a.y);
-  return static_cast<int32_t>(std::clamp(std::round(length), 1.0, kPixelCoordinateLimit));
-}
-
 }  // namespace
 
 QColor ToQColor(Colour c) {

@@ -12,6 +12,12 @@ constexpr double kLeastArea = 1e-9;
 
 }  // namespace
 
+int32_t SideLength(PixelPoint from, PixelPoint to) {
+  double length =
+      std::hypot(static_cast<double>(to.x) - from.x, static_cast<double>(to.y) - from.y);
+  return static_cast<int32_t>(std::clamp(std::round(length), 1.0, kPixelCoordinateLimit));
+}
+
 ImagePlacement PlacementOf(const ImageCorners& c, int32_t imageWidth, int32_t imageHeight) {
   const double w = std::max(imageWidth, 1), h = std::max(imageHeight, 1);
   ImagePlacement p;

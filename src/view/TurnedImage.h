@@ -22,6 +22,10 @@ struct ImagePart {
   int32_t x = 0, y = 0, width = 0, height = 0;
 };
 
+// The length of a side of a turned box in whole pixels, at least one: the size of the upright
+// box a picture drawn natively is played into before the box is turned.
+int32_t SideLength(PixelPoint from, PixelPoint to);
+
 // The map that takes the image's top-left, top-right and bottom-left corners to `corners`.
 ImagePlacement PlacementOf(const ImageCorners& corners, int32_t imageWidth, int32_t imageHeight);
 

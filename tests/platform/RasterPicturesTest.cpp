@@ -28,12 +28,13 @@ constexpr QRgb kWhite32 = 0xFFFFFFFFu;
 // JPEG keeps flat colours only to within a few levels.
 constexpr int kJpegLevels = 12;
 
-// 80 x 40 pixels: red, green above; blue, yellow below.
+// 128 x 64 pixels: red, green above; blue, yellow below. The quarters meet on the edges of
+// JPEG's 16-pixel blocks, so that each keeps its colour.
 QImage Quadrants() {
-  QImage image(80, 40, QImage::Format_RGB32);
-  for (int y = 0; y < 40; ++y) {
-    for (int x = 0; x < 80; ++x) image.setPixel(x, y, y < 20 ? (x < 40 ? kRed : kGreen)
-                                                             : (x < 40 ? kBlue : kYellow));
+  QImage image(128, 64, QImage::Format_RGB32);
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 128; ++x) image.setPixel(x, y, y < 32 ? (x < 64 ? kRed : kGreen)
+                                                              : (x < 64 ? kBlue : kYellow));
   }
   return image;
 }
@@ -113,14 +114,14 @@ TEST(RasterPictures, EachFormatAndATurnedBitmapInTheGeneratedPicture) {
     int levels = i == 1 ? kJpegLevels : 0;
     double x0 = 100 * i;
     if (i != 0) {  // the PNG's red is under the fill
-      EXPECT_TRUE(Near(d.pixelAt(saved, x0 + 20, 30), kRed, levels)) << names[i];
+      EXPECT_PRED3(Near, d.pixelAt(saved, x0 + 20, 30), kRed, levels) << names[i];
     }
-    EXPECT_TRUE(Near(d.pixelAt(saved, x0 + 60, 30), kGreen, levels)) << names[i];
-    EXPECT_TRUE(Near(d.pixelAt(saved, x0 + 20, 10), kBlue, levels)) << names[i];
-    EXPECT_TRUE(Near(d.pixelAt(saved, x0 + 60, 10), kYellow, levels)) << names[i];
+    EXPECT_PRED3(Near, d.pixelAt(saved, x0 + 60, 30), kGreen, levels) << names[i];
+    EXPECT_PRED3(Near, d.pixelAt(saved, x0 + 20, 10), kBlue, levels) << names[i];
+    EXPECT_PRED3(Near, d.pixelAt(saved, x0 + 60, 10), kYellow, levels) << names[i];
     EXPECT_EQ(d.pixelAt(saved, x0 + 40, 60), kWhite32) << names[i];  // 40 high, not 80
   }
-  EXPECT_TRUE(Near(d.pixelAt(saved, 20, 30), 0xFF800000u, 1));  // the fill over the photo
+  EXPECT_PRED3(Near, d.pixelAt(saved, 20, 30), 0xFF800000u, 1);  // the fill over the photo
   // Turned: the image's top-left quarter lies along its left (upper) edge near the start.
   EXPECT_EQ(d.pixelAt(saved, 420, 20), kRed);
   EXPECT_EQ(d.pixelAt(saved, 420, 60), kGreen);
@@ -142,8 +143,8 @@ TEST(RasterPictures, ACropWindowOfAJpegAndTurnsOfThirtyDegrees) {
   QImage drawn = d.canvas.image();
   for (double x : {10.0, 40.0, 70.0}) {
     for (double y : {5.0, 20.0, 35.0}) {
-      EXPECT_TRUE(Near(d.pixelAt(drawn, x, y), kGreen, kJpegLevels)) << x << " " << y;
-      EXPECT_TRUE(Near(d.pixelAt(drawn, 100 + x, y), kBlue, kJpegLevels)) << x << " " << y;
+      EXPECT_PRED3(Near, d.pixelAt(drawn, x, y), kGreen, kJpegLevels) << x << " " << y;
+      EXPECT_PRED3(Near, d.pixelAt(drawn, 100 + x, y), kBlue, kJpegLevels) << x << " " << y;
     }
   }
   // Each quarter's centre, (20 or 60) along the direction and (30 or 10) across it.
@@ -183,8 +184,8 @@ TEST(RasterPictures, TransparentPartsShowWhatLiesBeneath) {
     EXPECT_EQ(px.pixel(30, 40), kBlue) << name;  // see-through
     EXPECT_EQ(px.pixel(25, 60), kRed) << name;   // opaque
     if (std::string(name) == "t.png") {         // half see-through: GIF has no halves
-      EXPECT_TRUE(Near(px.pixel(30, 5), 0xFF7F007Fu, 2)) << name;
-      EXPECT_TRUE(Near(px.pixel(35, 60), 0xFF7F007Fu, 2)) << name;
+      EXPECT_PRED3(Near, px.pixel(30, 5), 0xFF7F007Fu, 2) << name;
+      EXPECT_PRED3(Near, px.pixel(35, 60), 0xFF7F007Fu, 2) << name;
     }
   }
   // An alpha channel that hides nothing draws as plainly as a bitmap.
