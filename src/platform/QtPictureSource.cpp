@@ -19,7 +19,7 @@ namespace {
 
 // The largest decoded image Qt's readers may allocate, in megabytes: Qt's own default of 256
 // would turn away photos above about 64 megapixels.
-constexpr int kDecodedImageMegabytes = 1024;
+constexpr int kDecodedImageMegabytes = static_cast<int>(kLargestPicturePixels * 4 >> 20);
 constexpr uint32_t kOpaqueAlpha = 0xFF000000u;
 
 // Jw_cad writes Windows paths; on other systems a backslash is a folder separator too.

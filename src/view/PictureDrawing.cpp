@@ -211,7 +211,7 @@ void DrawTransformedPicture(DrawContext& ctx, PictureSource& source, std::string
           return Picture{W, H, StretchCopy(picture->raster, ox, top, ox + cw, top + ch, W, H),
                          nullptr};
         });
-    DrawIntoBox(ctx, *cropped, static_cast<double>(W) / H, box);
+    if (cropped) DrawIntoBox(ctx, *cropped, static_cast<double>(W) / H, box);
   } else {
     // Metafiles and icons are shown whole, with the aspect ratio of the crop window's size.
     if (ch == 0) return;

@@ -2,10 +2,14 @@
 // bytes before a platform decoder sees them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zf61 {
+
+// Pictures of more pixels than this, a gigabyte at four bytes each, are not drawn.
+inline constexpr int64_t kLargestPicturePixels = int64_t{1} << 28;
 
 enum class PictureFormat {
   Bitmap,    // .BMP: pixels, always drawn opaque

@@ -1,8 +1,22 @@
 // The pictures a platform's picture source keeps for the run.
 #include "view/PictureKeeper.h"
 
+#include <new>
+
 namespace zf61 {
 namespace {
+
+// A picture that does not fit in memory is not drawn, like one that cannot be read.
+template <typename Make>
+std::shared_ptr<const Picture> MadeOrNothing(Make make) {
+  try {
+    std::optional<Picture> picture = make();
+    if (!picture) return nullptr;
+    return std::make_shared<const Picture>(std::move(*picture));
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
 
 size_t PixelBytes(const Picture& picture) {
   return picture.raster.pixels.size() * sizeof(uint32_t);
@@ -26,10 +40,8 @@ std::shared_ptr<const Picture> KeepingPictureSource::share(std::string_view cp93
   // redraw until it changes.
   Kept kept;
   kept.stamp = *stamp;
-  if (std::optional<Picture> picture = decode(cp932Name)) {
-    kept.bytes = PixelBytes(*picture);
-    kept.picture = std::make_shared<const Picture>(std::move(*picture));
-  }
+  kept.picture = MadeOrNothing([&] { return decode(cp932Name); });
+  if (kept.picture) kept.bytes = PixelBytes(*kept.picture);
   kept.lastUse = ++uses_;
   bytes_ += kept.bytes;
   Kept& inUse = kept_.emplace(std::string(cp932Name), std::move(kept)).first->second;
@@ -39,12 +51,13 @@ std::shared_ptr<const Picture> KeepingPictureSource::share(std::string_view cp93
 
 std::shared_ptr<const Picture> KeepingPictureSource::madeFrom(
     std::string_view cp932Name, const std::string& key, const std::function<Picture()>& make) {
+  auto made = [&] { return std::optional<Picture>(make()); };
   auto found = kept_.find(cp932Name);
-  if (found == kept_.end()) return std::make_shared<const Picture>(make());
+  if (found == kept_.end()) return MadeOrNothing(made);
   Kept& kept = found->second;
-  auto made = kept.made.find(key);
-  if (made != kept.made.end()) return made->second;
-  auto picture = std::make_shared<const Picture>(make());
+  if (auto known = kept.made.find(key); known != kept.made.end()) return known->second;
+  std::shared_ptr<const Picture> picture = MadeOrNothing(made);
+  if (!picture) return nullptr;
   kept.made.emplace(key, picture);
   kept.bytes += PixelBytes(*picture);
   bytes_ += PixelBytes(*picture);

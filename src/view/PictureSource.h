@@ -29,7 +29,8 @@ class PictureSource {
     return std::make_shared<const Picture>(std::move(*picture));
   }
   // A picture that `make` makes from the named one (a crop window of it), known by `key`. A
-  // source that keeps pictures keeps it beside the named picture until that one goes.
+  // source that keeps pictures keeps it beside the named picture until that one goes. Null when
+  // there is no memory for it.
   virtual std::shared_ptr<const Picture> madeFrom(std::string_view /*cp932Name*/,
                                                   const std::string& /*key*/,
                                                   const std::function<Picture()>& make) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "view/PictureFormat.h"
 #include "view/TurnedImage.h"
 
 namespace zf61::win32 {
@@ -76,7 +77,8 @@ std::optional<RasterImage> PixelsOf(Gdiplus::GpBitmap* bitmap) {
   UINT width = 0, height = 0;
   flat::GdipGetImageWidth(bitmap, &width);
   flat::GdipGetImageHeight(bitmap, &height);
-  if (width == 0 || height == 0 || width > INT32_MAX / 4 || height > INT32_MAX) {
+  if (width == 0 || height == 0 || width > INT32_MAX / 4 ||
+      int64_t{width} * height > kLargestPicturePixels) {
     return std::nullopt;
   }
   RasterImage image;
