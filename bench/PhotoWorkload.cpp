@@ -19,7 +19,8 @@ const std::string& PhotoFile(int width, int height) {
   for (int y = 0; y < height; ++y) {
     auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
     for (int x = 0; x < width; ++x) {
-      uint32_t noise = (static_cast<uint32_t>(x) * 2654435761u) ^ (static_cast<uint32_t>(y) * 40503u);
+      uint32_t noise =
+          (static_cast<uint32_t>(x) * 2654435761u) ^ (static_cast<uint32_t>(y) * 40503u);
       row[x] = 0xFF000000u | ((x * 255 / width) << 16) | ((y * 255 / height) << 8) | (noise >> 24);
     }
   }
@@ -36,8 +37,8 @@ void FillPhotoDrawing(DrawingStore& store, const std::string& path, const std::s
   reader.parseLine("ch 0 0 " + std::to_string(dirX) + " " + std::to_string(dirY) + " \"^@BM" +
                    path + ",300" + numbers);
   // A frame around the photo, so that the fitted view shows all of it however it is turned.
-  for (const char* line : {"-350 -350 350 -350", "350 -350 350 350", "350 350 -350 350",
-                           "-350 350 -350 -350"}) {
+  for (const char* line :
+       {"-350 -350 350 -350", "350 -350 350 350", "350 350 -350 350", "-350 350 -350 -350"}) {
     reader.parseLine(line);
   }
 }

@@ -145,7 +145,11 @@ void DrawPhoto(benchmark::State& state, const std::string& numbers, double dirX,
   zf61::TgraAttribute att;
   zf61::QtCanvas canvas(kWidth, kHeight);
   zf61::ViewNavigator nav(
-      store, [] { return zf61::PaintBoxSize{kWidth, kHeight}; }, nullptr);
+      store,
+      [] {
+        return zf61::PaintBoxSize{kWidth, kHeight};
+      },
+      nullptr);
   nav.FitWithoutRedraw();
   if (zoom != 1.0) nav.ZoomAt(kWidth / 2.0, kHeight / 2.0, zoom);
   zf61::DrawContext ctx(canvas, nav.view(), att);

@@ -29,7 +29,8 @@ class FuzzPictures final : public zf61::PictureSource {
   std::optional<zf61::Picture> load(std::string_view name) override {
     if (fileBytes) {
       QByteArray bytes(fileBytes->data(), static_cast<qsizetype>(fileBytes->size()));
-      std::optional<zf61::Picture> picture = zf61::DecodeQtPicture(bytes, zf61::PictureFormatOf(name));
+      std::optional<zf61::Picture> picture =
+          zf61::DecodeQtPicture(bytes, zf61::PictureFormatOf(name));
       if (picture && !picture->raster.pixels.empty()) {
         FUZZ_CHECK(picture->raster.pixels.size() ==
                    static_cast<size_t>(picture->width) * picture->height);

@@ -27,8 +27,7 @@ std::vector<QPointF> ClipToGuard(const std::vector<PointD>& points, const QImage
 // The pixels of a RasterImage seen as a QImage, without a copy.
 QImage WrapPixels(const RasterImage& image) {
   return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                image.width * 4,
-                image.translucent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+                image.width * 4, image.translucent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
 // Opaque pictures are copied plainly; translucent ones are drawn over what lies beneath.

@@ -82,8 +82,8 @@ class QtCanvas final : public Canvas {
   void thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
   void thinSegment(PixelPoint a, PixelPoint b, uint32_t colour);
   // The part of `image` inside the target rectangle's visible part, stretched into it.
-  void drawStretched(const QImage& image, int32_t left, int32_t top, int32_t right,
-                     int32_t bottom, QPainter::CompositionMode mode);
+  void drawStretched(const QImage& image, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                     QPainter::CompositionMode mode);
   // The part of `image` that reaches the canvas, laid into the parallelogram of `corners`.
   void drawTurned(const QImage& image, const ImageCorners& corners, QPainter::CompositionMode mode);
   // One-pixel lines with both ends within this of the canvas are walked directly; the walk's

@@ -76,8 +76,7 @@ Span AcrossSpan(const PictureBox& box, double aspect) {
   return box.y1 - box.y0 > 0.0 ? Span{0.0, height} : Span{-height, 0.0};
 }
 
-void DrawUnturned(DrawContext& ctx, const Picture& picture, double aspect,
-                  const PictureBox& box) {
+void DrawUnturned(DrawContext& ctx, const Picture& picture, double aspect, const PictureBox& box) {
   double w = box.x1 - box.x0;
   double left = std::fmin(box.x0, box.x0 + w), right = std::fmax(box.x0, box.x0 + w);
   Span across = AcrossSpan(box, aspect);
@@ -112,8 +111,8 @@ void DrawTurned(DrawContext& ctx, const Picture& picture, double aspect, const P
   if (PixelDistance(corners.topLeft, corners.topRight) <= kPlaceholderPixels ||
       PixelDistance(corners.topLeft, corners.bottomLeft) <= kPlaceholderPixels) {
     ApplyPlaceholderPenAndBrush(ctx);
-    ctx.canvas.polygon({corners.topLeft, corners.topRight, corner(right, across.from),
-                        corners.bottomLeft});
+    ctx.canvas.polygon(
+        {corners.topLeft, corners.topRight, corner(right, across.from), corners.bottomLeft});
     return;
   }
   ctx.canvas.drawPictureTurned(picture, corners);
@@ -138,8 +137,8 @@ int32_t RoundHalfEven(double v) {
 
 // A crop window's pixels: columns ox to ox + cw, and rows counted from the top of the source.
 std::string CropKey(int32_t ox, int32_t top, int32_t cw, int32_t ch) {
-  return "crop " + std::to_string(ox) + " " + std::to_string(top) + " " + std::to_string(cw) +
-         " " + std::to_string(ch);
+  return "crop " + std::to_string(ox) + " " + std::to_string(top) + " " + std::to_string(cw) + " " +
+         std::to_string(ch);
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ TEST(QtPictures, MetafilesAndIconsTurnWithTheirBox) {
     canvas.drawPictureTurned(*picture, {{110, 0}, {110, 200}, {10, 0}});
     RasterImage px = canvas.readPixels();
     if (std::string(name) == "red.emf") {
-      EXPECT_EQ(px.at(60, 100), kRedPixel);   // the inset rectangle
+      EXPECT_EQ(px.at(60, 100), kRedPixel);    // the inset rectangle
       EXPECT_EQ(px.at(100, 100), kBluePixel);  // its margin, unpainted
       EXPECT_EQ(px.at(60, 10), kBluePixel);
     } else {

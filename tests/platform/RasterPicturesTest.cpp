@@ -22,8 +22,7 @@
 namespace zf61 {
 namespace {
 
-constexpr QRgb kRed = 0xFFFF0000u, kGreen = 0xFF00FF00u, kBlue = 0xFF0000FFu,
-               kYellow = 0xFFFFFF00u;
+constexpr QRgb kRed = 0xFFFF0000u, kGreen = 0xFF00FF00u, kBlue = 0xFF0000FFu, kYellow = 0xFFFFFF00u;
 constexpr QRgb kWhite32 = 0xFFFFFFFFu;
 // JPEG keeps flat colours only to within a few levels.
 constexpr int kJpegLevels = 12;
@@ -33,8 +32,8 @@ constexpr int kJpegLevels = 12;
 QImage Quadrants() {
   QImage image(128, 64, QImage::Format_RGB32);
   for (int y = 0; y < 64; ++y) {
-    for (int x = 0; x < 128; ++x) image.setPixel(x, y, y < 32 ? (x < 64 ? kRed : kGreen)
-                                                              : (x < 64 ? kBlue : kYellow));
+    for (int x = 0; x < 128; ++x)
+      image.setPixel(x, y, y < 32 ? (x < 64 ? kRed : kGreen) : (x < 64 ? kBlue : kYellow));
   }
   return image;
 }
@@ -85,8 +84,8 @@ struct Drawing {
 // The picture text of `path`, 80 units wide, at (x, y), along the direction (dx, dy).
 std::string PictureText(const std::string& path, int x, int y, const char* direction = "1 0",
                         const char* numbers = "80,40") {
-  return "ch " + std::to_string(x) + " " + std::to_string(y) + " " + direction + " \"^@BM" +
-         path + "," + numbers;
+  return "ch " + std::to_string(x) + " " + std::to_string(y) + " " + direction + " \"^@BM" + path +
+         "," + numbers;
 }
 
 TEST(RasterPictures, EachFormatAndATurnedBitmapInTheGeneratedPicture) {
@@ -94,7 +93,8 @@ TEST(RasterPictures, EachFormatAndATurnedBitmapInTheGeneratedPicture) {
   const QImage image = Quadrants();
   const char* names[] = {"a.png", "a.JPG", "a.gif", "a.tif"};
   std::vector<std::string> lines;
-  for (int i = 0; i < 4; ++i) lines.push_back(PictureText(Write(d.dir, image, names[i]), 100 * i, 0));
+  for (int i = 0; i < 4; ++i)
+    lines.push_back(PictureText(Write(d.dir, image, names[i]), 100 * i, 0));
   // A quarter turn: the bitmap's top edge runs up from (410, 0), its bottom edge from (450, 0).
   lines.push_back(PictureText(Write(d.dir, image, "a.bmp"), 450, 0, "0 1"));
   lines.push_back("ci 20 30 5");  // filled half black over the PNG's red
@@ -178,12 +178,12 @@ TEST(RasterPictures, TransparentPartsShowWhatLiesBeneath) {
     canvas.drawPicture(*picture, 0, 0, 40, 20);
     canvas.drawPictureTurned(*picture, {{40, 30}, {40, 70}, {20, 30}});  // a quarter turn
     QImage px = canvas.image();
-    EXPECT_EQ(px.pixel(5, 5), kBlue) << name;    // see-through
-    EXPECT_EQ(px.pixel(30, 15), kRed) << name;   // opaque
+    EXPECT_EQ(px.pixel(5, 5), kBlue) << name;   // see-through
+    EXPECT_EQ(px.pixel(30, 15), kRed) << name;  // opaque
     // Turned, the image's columns run down from y = 30 and its rows leftwards from x = 40.
     EXPECT_EQ(px.pixel(30, 40), kBlue) << name;  // see-through
     EXPECT_EQ(px.pixel(25, 60), kRed) << name;   // opaque
-    if (std::string(name) == "t.png") {         // half see-through: GIF has no halves
+    if (std::string(name) == "t.png") {          // half see-through: GIF has no halves
       EXPECT_PRED3(Near, px.pixel(30, 5), 0xFF7F007Fu, 2) << name;
       EXPECT_PRED3(Near, px.pixel(35, 60), 0xFF7F007Fu, 2) << name;
     }

@@ -127,8 +127,7 @@ TEST(PictureDrawing, TurnedWithTheTextAboutItsReferencePoint) {
   // Half a turn, hanging below the direction with a negative height, and a crop window.
   DrawPlainPicture(s.ctx, s.pictures, "p.bmp", {100, 100, 200, 130, -1, 0});
   EXPECT_EQ(s.canvas.turnedImages[2].corners, (ImageCorners{{100, 350}, {0, 350}, {100, 300}}));
-  DrawTransformedPicture(s.ctx, s.pictures, "p.bmp", {100, 100, 200, 70, 0, 1},
-                         {0.25, 0.25, 0.5});
+  DrawTransformedPicture(s.ctx, s.pictures, "p.bmp", {100, 100, 200, 70, 0, 1}, {0.25, 0.25, 0.5});
   EXPECT_EQ(s.canvas.turnedImages[3].corners, (ImageCorners{{100, 300}, {100, 200}, {150, 300}}));
   EXPECT_EQ(s.canvas.lastImage.at(0, 0), static_cast<uint32_t>(50 << 16 | 100));
   // The direction (1, 0) at any length, or none at all, leaves the picture as it was.

@@ -18,9 +18,7 @@ namespace {
 class FakeFiles final : public KeepingPictureSource {
  public:
   using KeepingPictureSource::KeepingPictureSource;
-  void put(const std::string& name, int32_t side, int64_t time) {
-    files[name] = {side, time};
-  }
+  void put(const std::string& name, int32_t side, int64_t time) { files[name] = {side, time}; }
   bool exists(std::string_view name) override { return files.count(std::string(name)) > 0; }
   std::map<std::string, std::pair<int32_t, int64_t>> files;  // side in pixels, time
   std::map<std::string, int> decodes;
@@ -152,9 +150,8 @@ TEST(TurnedImage, OnlyThePartThatReachesTheCanvasIsDrawn) {
   EXPECT_EQ(part->width, 22);
   EXPECT_EQ(part->height, 22);
   // A quarter turn (the top edge up the left side) zoomed a million times: a pixel or three.
-  ImagePlacement zoomed =
-      PlacementOf({{-500000000, 500000000}, {-500000000, -500000000}, {500000000, 500000000}},
-                  1000, 1000);
+  ImagePlacement zoomed = PlacementOf(
+      {{-500000000, 500000000}, {-500000000, -500000000}, {500000000, 500000000}}, 1000, 1000);
   part = PartOnCanvas(zoomed, 1000, 1000, 400, 300);
   ASSERT_TRUE(part);
   EXPECT_LE(part->width, 3);

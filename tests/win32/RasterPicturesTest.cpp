@@ -63,8 +63,7 @@ bool EncoderFor(const wchar_t* mimeType, CLSID& clsid) {
 
 // The image as a GDI+ bitmap: 32 bits a pixel, or indexed for GIF (Wine's GIF encoder takes
 // nothing else); the caller disposes of it. `pixels` must outlive it.
-Gdiplus::GpBitmap* BitmapOf(const RasterImage& image, std::vector<uint32_t>& pixels,
-                            bool indexed) {
+Gdiplus::GpBitmap* BitmapOf(const RasterImage& image, std::vector<uint32_t>& pixels, bool indexed) {
   pixels = image.pixels;
   Gdiplus::GpBitmap* bitmap = nullptr;
   if (!indexed) {
@@ -151,8 +150,8 @@ struct Drawing {
 // The picture text of `path`, 80 units wide, at (x, y), along the direction.
 std::string PictureText(const std::string& path, int x, int y, const char* direction = "1 0",
                         const char* numbers = "80,40") {
-  return "ch " + std::to_string(x) + " " + std::to_string(y) + " " + direction + " \"^@BM" +
-         path + "," + numbers;
+  return "ch " + std::to_string(x) + " " + std::to_string(y) + " " + direction + " \"^@BM" + path +
+         "," + numbers;
 }
 
 TEST(Win32RasterPictures, EachFormatAndATurnedBitmapInTheGeneratedPicture) {
@@ -246,8 +245,8 @@ TEST(Win32RasterPictures, TransparentPartsShowWhatLiesBeneath) {
   canvas.drawPicture(*picture, 0, 0, 40, 20);
   canvas.drawPictureTurned(*picture, {{40, 30}, {40, 70}, {20, 30}});  // a quarter turn
   RasterImage px = canvas.readPixels();
-  EXPECT_EQ(px.at(5, 5), kBlue);    // see-through
-  EXPECT_EQ(px.at(30, 15), kRed);   // opaque
+  EXPECT_EQ(px.at(5, 5), kBlue);   // see-through
+  EXPECT_EQ(px.at(30, 15), kRed);  // opaque
   EXPECT_PRED3(Near, px.at(30, 5), 0xFF7F007Fu, 2);
   // Turned, the image's columns run down from y = 30 and its rows leftwards from x = 40.
   EXPECT_EQ(px.at(30, 40), kBlue);

@@ -42,8 +42,7 @@ void DrawBitmap(HDC dc, SIZE canvas, Gdiplus::GpBitmap* bitmap, int32_t width, i
     return Gdiplus::PointF(static_cast<Gdiplus::REAL>(p.m11 * u + p.m21 * v + p.dx),
                            static_cast<Gdiplus::REAL>(p.m12 * u + p.m22 * v + p.dy));
   };
-  const Gdiplus::PointF points[3] = {place(part->x, part->y),
-                                     place(part->x + part->width, part->y),
+  const Gdiplus::PointF points[3] = {place(part->x, part->y), place(part->x + part->width, part->y),
                                      place(part->x, part->y + part->height)};
   Gdiplus::GpGraphics* graphics = CreateGraphics(dc);
   if (!graphics) return;
@@ -51,8 +50,7 @@ void DrawBitmap(HDC dc, SIZE canvas, Gdiplus::GpBitmap* bitmap, int32_t width, i
   if (flat::GdipCreateImageAttributes(&attributes) == Gdiplus::Ok) {
     flat::GdipSetImageAttributesWrapMode(attributes, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
     flat::GdipDrawImagePointsRect(graphics, bitmap, points, 3, part->x, part->y, part->width,
-                                  part->height, Gdiplus::UnitPixel, attributes, nullptr,
-                                  nullptr);
+                                  part->height, Gdiplus::UnitPixel, attributes, nullptr, nullptr);
     flat::GdipDisposeImageAttributes(attributes);
   }
   flat::GdipDeleteGraphics(graphics);
@@ -93,7 +91,8 @@ std::optional<RasterImage> PixelsOf(Gdiplus::GpBitmap* bitmap) {
   data.PixelFormat = PixelFormat32bppARGB;
   data.Scan0 = image.pixels.data();
   Gdiplus::GpRect all(0, 0, image.width, image.height);
-  if (flat::GdipBitmapLockBits(bitmap, &all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+  if (flat::GdipBitmapLockBits(bitmap, &all,
+                               Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
                                PixelFormat32bppARGB, &data) != Gdiplus::Ok) {
     return std::nullopt;
   }
@@ -111,10 +110,10 @@ void DrawImageWithGdiplus(HDC dc, SIZE canvas, const RasterImage& image,
   // GDI+ reads the pixels where they are; it does not write to them.
   BYTE* pixels = reinterpret_cast<BYTE*>(const_cast<uint32_t*>(image.pixels.data()));
   Gdiplus::GpBitmap* bitmap = nullptr;
-  if (flat::GdipCreateBitmapFromScan0(image.width, image.height, image.width * 4,
-                                      image.translucent ? PixelFormat32bppARGB
-                                                        : PixelFormat32bppRGB,
-                                      pixels, &bitmap) != Gdiplus::Ok) {
+  if (flat::GdipCreateBitmapFromScan0(
+          image.width, image.height, image.width * 4,
+          image.translucent ? PixelFormat32bppARGB : PixelFormat32bppRGB, pixels,
+          &bitmap) != Gdiplus::Ok) {
     return;
   }
   DrawBitmap(dc, canvas, bitmap, image.width, image.height, corners);

@@ -118,11 +118,16 @@ std::optional<Picture> Win32PictureSource::decode(std::string_view cp932Name) {
   std::wstring name = Cp932ToWide(cp932Name);
   if (name.empty()) return std::nullopt;
   switch (PictureFormatOf(cp932Name)) {
-    case PictureFormat::Bitmap: return LoadBitmap(name);
-    case PictureFormat::Icon: return LoadIcon(name);
-    case PictureFormat::Metafile: return LoadMetafile(name, PictureExtension(cp932Name) == ".EMF");
-    case PictureFormat::Raster: return LoadRaster(name);
-    case PictureFormat::Undrawn: break;
+    case PictureFormat::Bitmap:
+      return LoadBitmap(name);
+    case PictureFormat::Icon:
+      return LoadIcon(name);
+    case PictureFormat::Metafile:
+      return LoadMetafile(name, PictureExtension(cp932Name) == ".EMF");
+    case PictureFormat::Raster:
+      return LoadRaster(name);
+    case PictureFormat::Undrawn:
+      break;
   }
   return std::nullopt;
 }
