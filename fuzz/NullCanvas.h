@@ -3,6 +3,7 @@
 
 #include "FuzzCheck.h"
 #include "view/Canvas.h"
+#include "view/TurnedImage.h"
 
 namespace zf61::test {
 
@@ -25,6 +26,15 @@ class NullCanvas final : public Canvas {
   void drawImage(const RasterImage& image, int32_t, int32_t, int32_t, int32_t) override {
     FUZZ_CHECK(image.pixels.empty() ||
                image.pixels.size() == static_cast<size_t>(image.width) * image.height);
+  }
+  void drawImageTurned(const RasterImage& image, const ImageCorners& corners) override {
+    drawImage(image, 0, 0, 0, 0);
+    // The part of the image a canvas would draw lies within the image.
+    ImagePlacement placement = PlacementOf(corners, image.width, image.height);
+    if (auto part = PartOnCanvas(placement, image.width, image.height, w_, h_)) {
+      FUZZ_CHECK(part->x >= 0 && part->y >= 0 && part->width > 0 && part->height > 0);
+      FUZZ_CHECK(part->x + part->width <= image.width && part->y + part->height <= image.height);
+    }
   }
   RasterImage readPixels() const override { return {}; }
   void writePixels(const RasterImage&) override {}

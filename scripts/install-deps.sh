@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcgal-dev
   qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev
+  # Qt's TIFF reader for TIFF pictures in drawings (PNG, JPEG and GIF come with Qt itself).
+  qt6-image-formats-plugins
   xvfb xauth fonts-noto-cjk
   # The Windows program: the cross compiler, Wine to run it, and what its end-to-end test
   # drives it with (a window manager, xdotool, a Japanese locale, imagemagick to read pictures).

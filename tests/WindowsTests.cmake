@@ -27,6 +27,7 @@ zf61_test(win32_tests
   win32/TextAndFilesTest.cpp
   win32/GdiCanvasTest.cpp
   win32/PicturesTest.cpp
+  win32/RasterPicturesTest.cpp
   win32/DepthTest.cpp
   win32/FormTest.cpp
   win32/GoldenGdiTest.cpp)

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "view/PolygonClip.h"
+#include "view/TurnedImage.h"
 
 namespace zf61 {
 namespace {
@@ -21,6 +22,18 @@ std::vector<QPointF> ClipToGuard(const std::vector<PointD>& points, const QImage
   out.reserve(clipped.size());
   for (const PointD& p : clipped) out.emplace_back(p.x, p.y);
   return out;
+}
+
+// The pixels of a RasterImage seen as a QImage, without a copy.
+QImage WrapPixels(const RasterImage& image) {
+  return QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                image.width * 4, image.translucent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+}
+
+// Opaque pictures are copied plainly; translucent ones are drawn over what lies beneath.
+QPainter::CompositionMode CompositionFor(const RasterImage& image) {
+  return image.translucent ? QPainter::CompositionMode_SourceOver
+                           : QPainter::CompositionMode_Source;
 }
 
 }  // namespace
@@ -246,26 +259,47 @@ void QtCanvas::fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figur
   painter_->setCompositionMode(mode);
 }
 
-void QtCanvas::drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
-                         int32_t bottom) {
-  if (image.pixels.empty() || image.width <= 0 || image.height <= 0) return;
+void QtCanvas::drawStretched(const QImage& image, int32_t left, int32_t top, int32_t right,
+                             int32_t bottom, QPainter::CompositionMode mode) {
   if (right < left) std::swap(left, right);
   if (bottom < top) std::swap(top, bottom);
   if (right == left || bottom == top) return;
-  QImage source(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                image.width * 4, QImage::Format_RGB32);
   // Only the part of the target that lies on the canvas is drawn, from the matching part of the
   // source, so a picture zoomed far beyond the canvas costs no more than the canvas.
   QRectF target(left, top, right - left, bottom - top);
   QRectF visible = target.intersected(QRectF(0, 0, image_.width(), image_.height()));
   if (visible.isEmpty()) return;
-  double sx = image.width / target.width(), sy = image.height / target.height();
+  double sx = image.width() / target.width(), sy = image.height() / target.height();
   QRectF sourceRect((visible.left() - target.left()) * sx, (visible.top() - target.top()) * sy,
                     visible.width() * sx, visible.height() * sy);
   painter_->save();
-  painter_->setCompositionMode(QPainter::CompositionMode_Source);
-  painter_->drawImage(visible, source, sourceRect);
+  painter_->setCompositionMode(mode);
+  painter_->drawImage(visible, image, sourceRect);
   painter_->restore();
+}
+
+void QtCanvas::drawTurned(const QImage& image, const ImageCorners& corners,
+                          QPainter::CompositionMode mode) {
+  ImagePlacement p = PlacementOf(corners, image.width(), image.height());
+  std::optional<ImagePart> part = PartOnCanvas(p, image.width(), image.height(), width_, height_);
+  if (!part) return;
+  QRectF drawn(part->x, part->y, part->width, part->height);
+  painter_->save();
+  painter_->setCompositionMode(mode);
+  painter_->setTransform(QTransform(p.m11, p.m12, p.m21, p.m22, p.dx, p.dy));
+  painter_->drawImage(drawn, image, drawn);
+  painter_->restore();
+}
+
+void QtCanvas::drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
+                         int32_t bottom) {
+  if (image.pixels.empty() || image.width <= 0 || image.height <= 0) return;
+  drawStretched(WrapPixels(image), left, top, right, bottom, CompositionFor(image));
+}
+
+void QtCanvas::drawImageTurned(const RasterImage& image, const ImageCorners& corners) {
+  if (image.pixels.empty() || image.width <= 0 || image.height <= 0) return;
+  drawTurned(WrapPixels(image), corners, CompositionFor(image));
 }
 
 void QtCanvas::drawPicture(const Picture& picture, int32_t left, int32_t top, int32_t right,
@@ -276,25 +310,33 @@ void QtCanvas::drawPicture(const Picture& picture, int32_t left, int32_t top, in
     metafile->draw(painter(), target.normalized());
     return;
   }
-  auto* translucent = dynamic_cast<const QtTranslucentPicture*>(picture.native.get());
-  if (!translucent) {
-    Canvas::drawPicture(picture, left, top, right, bottom);
+  if (auto* translucent = dynamic_cast<const QtTranslucentPicture*>(picture.native.get())) {
+    drawStretched(translucent->image(), left, top, right, bottom,
+                  QPainter::CompositionMode_SourceOver);
     return;
   }
-  if (right < left) std::swap(left, right);
-  if (bottom < top) std::swap(top, bottom);
-  if (right == left || bottom == top) return;
-  QRectF target(left, top, right - left, bottom - top);
-  QRectF visible = target.intersected(QRectF(0, 0, image_.width(), image_.height()));
-  if (visible.isEmpty()) return;
-  const QImage& image = translucent->image();
-  double sx = image.width() / target.width(), sy = image.height() / target.height();
-  QRectF sourceRect((visible.left() - target.left()) * sx, (visible.top() - target.top()) * sy,
-                    visible.width() * sx, visible.height() * sy);
-  painter_->save();
-  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter_->drawImage(visible, image, sourceRect);
-  painter_->restore();
+  Canvas::drawPicture(picture, left, top, right, bottom);
+}
+
+void QtCanvas::drawPictureTurned(const Picture& picture, const ImageCorners& corners) {
+  if (auto* metafile = dynamic_cast<const QtMetafilePicture*>(picture.native.get())) {
+    // Played into an upright box the size of the turned one, which the painter then turns, so
+    // that pens and texts keep the sizes they have in an unturned box.
+    int32_t width = SideLength(corners.topLeft, corners.topRight);
+    int32_t height = SideLength(corners.topLeft, corners.bottomLeft);
+    ImagePlacement p = PlacementOf(corners, width, height);
+    QPainter& turned = painter();
+    turned.save();
+    turned.setTransform(QTransform(p.m11, p.m12, p.m21, p.m22, p.dx, p.dy));
+    metafile->draw(turned, QRectF(0, 0, width, height));
+    turned.restore();
+    return;
+  }
+  if (auto* translucent = dynamic_cast<const QtTranslucentPicture*>(picture.native.get())) {
+    drawTurned(translucent->image(), corners, QPainter::CompositionMode_SourceOver);
+    return;
+  }
+  Canvas::drawPictureTurned(picture, corners);
 }
 
 void QtCanvas::blit(const QImage& image, int x, int y) {

@@ -50,8 +50,10 @@ class QtCanvas final : public Canvas {
   void fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures, uint32_t argb) override;
   void drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
                  int32_t bottom) override;
+  void drawImageTurned(const RasterImage& image, const ImageCorners& corners) override;
   void drawPicture(const Picture& picture, int32_t left, int32_t top, int32_t right,
                    int32_t bottom) override;
+  void drawPictureTurned(const Picture& picture, const ImageCorners& corners) override;
   RasterImage readPixels() const override;
   void writePixels(const RasterImage& image) override;
 
@@ -79,6 +81,11 @@ class QtCanvas final : public Canvas {
   uint32_t* row(int32_t y) const { return reinterpret_cast<uint32_t*>(bits_ + y * stride_); }
   void thinLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
   void thinSegment(PixelPoint a, PixelPoint b, uint32_t colour);
+  // The part of `image` inside the target rectangle's visible part, stretched into it.
+  void drawStretched(const QImage& image, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                     QPainter::CompositionMode mode);
+  // The part of `image` that reaches the canvas, laid into the parallelogram of `corners`.
+  void drawTurned(const QImage& image, const ImageCorners& corners, QPainter::CompositionMode mode);
   // One-pixel lines with both ends within this of the canvas are walked directly; the walk's
   // length is bounded by it.
   static constexpr int32_t kThinLineReach = 1 << 14;

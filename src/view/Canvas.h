@@ -22,6 +22,9 @@ struct RasterImage {
   int32_t width = 0;
   int32_t height = 0;
   std::vector<uint32_t> pixels;
+  // The alpha bytes are the picture's own (straight, not premultiplied) and the image is drawn
+  // over what lies beneath; an image that is not translucent is copied plainly.
+  bool translucent = false;
 
   uint32_t at(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
@@ -29,6 +32,15 @@ struct RasterImage {
 struct FloatPoint {
   float x = 0.0f;
   float y = 0.0f;
+};
+
+// Where an image's top-left, top-right and bottom-left corners go on the canvas: a turned
+// rectangle, or any parallelogram.
+struct ImageCorners {
+  PixelPoint topLeft;
+  PixelPoint topRight;
+  PixelPoint bottomLeft;
+  bool operator==(const ImageCorners&) const = default;
 };
 
 // What a platform keeps of a picture it draws itself (a metafile, an icon with its mask).
@@ -103,14 +115,22 @@ class Canvas {
   // colour 0xAARRGGBB, without anti-aliasing.
   virtual void fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures,
                                uint32_t argb) = 0;
-  // The image stretched into the pixel rectangle (left, top)-(right, bottom), copied plainly.
+  // The image stretched into the pixel rectangle (left, top)-(right, bottom), copied plainly, or
+  // drawn over what lies beneath when it is translucent.
   virtual void drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
                          int32_t bottom) = 0;
+  // The image laid into the parallelogram of `corners`, each pixel of the canvas taking the
+  // image pixel nearest to it, without anti-aliasing; copied or drawn over as drawImage does.
+  virtual void drawImageTurned(const RasterImage& image, const ImageCorners& corners) = 0;
   // The picture stretched into the pixel rectangle: natively where the platform can (metafiles
   // as vectors, icons through their mask), else its pixels as drawImage copies them.
   virtual void drawPicture(const Picture& picture, int32_t left, int32_t top, int32_t right,
                            int32_t bottom) {
     if (!picture.raster.pixels.empty()) drawImage(picture.raster, left, top, right, bottom);
+  }
+  // The picture laid into the parallelogram of `corners` as drawPicture stretches it.
+  virtual void drawPictureTurned(const Picture& picture, const ImageCorners& corners) {
+    if (!picture.raster.pixels.empty()) drawImageTurned(picture.raster, corners);
   }
   virtual RasterImage readPixels() const = 0;
   virtual void writePixels(const RasterImage& image) = 0;

@@ -164,7 +164,7 @@ void EntityRenderer::DrawPictureText(DrawContext& ctx, const TextFigure& text) {
   if (!ref) return;
   double d = store_.groupDivisor(text.header.group);
   double x0 = text.x / d, y0 = text.y / d;
-  PictureBox box{x0, y0, x0 + ref->width, y0 + ref->height};
+  PictureBox box{x0, y0, x0 + ref->width, y0 + ref->height, text.dirX, text.dirY};
   bool whole = std::fabs(ref->cropLeft) < kWholePictureTolerance &&
                std::fabs(ref->cropBottom) < kWholePictureTolerance &&
                std::fabs(ref->cropScale - 1.0) < kWholePictureTolerance;

@@ -1,7 +1,8 @@
 // A plain software canvas for tests that run without any toolkit: one-pixel lines that leave out
 // their end pixel, XOR pens, rectangles without their right and bottom edges, even-odd polygon
-// and path fills sampled at pixel centres, images copied by nearest pixel. Wider pens draw one
-// pixel wide; tests that need the platform's exact pixels use the platform's canvas.
+// and path fills sampled at pixel centres, images copied (or blended, when translucent) by the
+// pixel nearest to each pixel centre, also into turned boxes. Wider pens draw one pixel wide;
+// tests that need the platform's exact pixels use the platform's canvas.
 #pragma once
 
 #include <algorithm>
@@ -80,7 +81,26 @@ class MemoryCanvas final : public Canvas {
       for (int32_t x = std::max(left, 0); x < std::min(right, w_); ++x) {
         int32_t sx = int32_t(int64_t(x - left) * image.width / (right - left));
         int32_t sy = int32_t(int64_t(y - top) * image.height / (bottom - top));
-        plot(x, y, image.at(sx, sy) & 0xFFFFFFu, false);
+        put(x, y, image, sx, sy);
+      }
+    }
+  }
+  void drawImageTurned(const RasterImage& image, const ImageCorners& c) override {
+    if (image.pixels.empty()) return;
+    // Each pixel centre taken back into the image through the inverse of the corners' map.
+    double ax = double(c.topRight.x - c.topLeft.x) / image.width;
+    double ay = double(c.topRight.y - c.topLeft.y) / image.width;
+    double bx = double(c.bottomLeft.x - c.topLeft.x) / image.height;
+    double by = double(c.bottomLeft.y - c.topLeft.y) / image.height;
+    double det = ax * by - bx * ay;
+    if (det == 0.0) return;
+    for (int32_t y = 0; y < h_; ++y) {
+      for (int32_t x = 0; x < w_; ++x) {
+        double px = x + 0.5 - c.topLeft.x, py = y + 0.5 - c.topLeft.y;
+        double u = std::floor((by * px - bx * py) / det), v = std::floor((ax * py - ay * px) / det);
+        if (u >= 0 && v >= 0 && u < image.width && v < image.height) {
+          put(x, y, image, int32_t(u), int32_t(v));
+        }
       }
     }
   }
@@ -95,6 +115,17 @@ class MemoryCanvas final : public Canvas {
  private:
   static uint32_t Rgb(Colour c) {
     return uint32_t(RedOf(c)) << 16 | uint32_t(GreenOf(c)) << 8 | uint32_t(BlueOf(c));
+  }
+  // An image pixel onto a canvas pixel: copied, or blended by its own alpha when translucent.
+  void put(int32_t x, int32_t y, const RasterImage& image, int32_t sx, int32_t sy) {
+    uint32_t s = image.at(sx, sy);
+    if (!image.translucent) return plot(x, y, s & 0xFFFFFFu, false);
+    uint32_t a = s >> 24, d = px_[static_cast<size_t>(y) * w_ + x], out = 0;
+    for (int shift : {16, 8, 0}) {
+      uint32_t sc = s >> shift & 0xFF, dc = d >> shift & 0xFF;
+      out |= ((sc * a + dc * (255 - a) + 127) / 255) << shift;
+    }
+    plot(x, y, out, false);
   }
   void plot(int32_t x, int32_t y, uint32_t rgb, bool xorMode) {
     if (x < 0 || y < 0 || x >= w_ || y >= h_) return;

@@ -22,6 +22,11 @@ struct ImageCall {
   int32_t imageWidth, imageHeight, left, top, right, bottom;
 };
 
+struct TurnedImageCall {
+  int32_t imageWidth, imageHeight;
+  ImageCorners corners;
+};
+
 class RecordingCanvas final : public Canvas {
  public:
   explicit RecordingCanvas(int32_t w = 200, int32_t h = 100) : width_(w), height_(h) {}
@@ -69,6 +74,11 @@ class RecordingCanvas final : public Canvas {
     calls.push_back("image");
     lastImage = image;
   }
+  void drawImageTurned(const RasterImage& image, const ImageCorners& corners) override {
+    turnedImages.push_back({image.width, image.height, corners});
+    calls.push_back("turned image");
+    lastImage = image;
+  }
   RasterImage readPixels() const override { return {}; }
   void writePixels(const RasterImage&) override {}
 
@@ -83,6 +93,7 @@ class RecordingCanvas final : public Canvas {
   std::vector<std::vector<std::vector<FloatPoint>>> paths;
   std::vector<uint32_t> pathColours;
   std::vector<ImageCall> images;
+  std::vector<TurnedImageCall> turnedImages;
   RasterImage lastImage;
   Colour pen = 0;
   int32_t penWidth = 1;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/GdiplusFill.h"
+#include "platform/GdiplusImages.h"
 #include "view/PolygonClip.h"
 
 namespace zf61::win32 {
@@ -169,6 +170,10 @@ void GdiCanvas::drawImage(const RasterImage& image, int32_t left, int32_t top, i
                           int32_t bottom) {
   if (!valid() || image.pixels.empty() || image.width <= 0 || image.height <= 0) return;
   if (right == left || bottom == top) return;
+  if (image.translucent) {  // StretchDIBits would copy the alpha bytes as they are
+    drawImageTurned(image, {{left, top}, {right, top}, {left, bottom}});
+    return;
+  }
   BITMAPINFO info = TopDownInfo(image.width, image.height);
   SetStretchBltMode(dc_, COLORONCOLOR);  // plain copies of source pixels, no blending
   StretchDIBits(dc_, left, top, right - left, bottom - top, 0, 0, image.width, image.height,
@@ -187,6 +192,22 @@ void GdiCanvas::drawPicture(const Picture& picture, int32_t left, int32_t top, i
                  std::max(top, bottom)};
   int rop = SetROP2(dc_, R2_COPYPEN);
   native->drawInto(dc_, target);
+  SetROP2(dc_, rop);
+}
+
+void GdiCanvas::drawImageTurned(const RasterImage& image, const ImageCorners& corners) {
+  if (valid()) DrawImageWithGdiplus(dc_, {width_, height_}, image, corners);
+}
+
+void GdiCanvas::drawPictureTurned(const Picture& picture, const ImageCorners& corners) {
+  auto* native = dynamic_cast<const NativePicture*>(picture.native.get());
+  if (!native) {
+    Canvas::drawPictureTurned(picture, corners);
+    return;
+  }
+  if (!valid()) return;
+  int rop = SetROP2(dc_, R2_COPYPEN);
+  native->drawTurnedInto(dc_, {width_, height_}, corners);
   SetROP2(dc_, rop);
 }
 

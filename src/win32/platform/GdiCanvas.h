@@ -1,7 +1,7 @@
 // The canvas on Windows: GDI on a 32-bit top-down DIB section selected into a memory device
 // context, with GDI's own pixel rules (lines without their end pixel, rectangles without their
-// right and bottom edges, alternate polygon fill, R2_XORPEN), StretchDIBits for pictures and
-// the GDI+ flat API for the region fill.
+// right and bottom edges, alternate polygon fill, R2_XORPEN), StretchDIBits for opaque pictures,
+// and the GDI+ flat API for the region fill and for turned or translucent pictures.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,8 @@ namespace zf61::win32 {
 class NativePicture : public PlatformPicture {
  public:
   virtual void drawInto(HDC dc, const RECT& target) const = 0;
+  // Laid into the parallelogram of `corners` on a canvas of the given size.
+  virtual void drawTurnedInto(HDC dc, SIZE canvas, const ImageCorners& corners) const = 0;
 };
 
 class GdiCanvas final : public Canvas {
@@ -39,8 +41,10 @@ class GdiCanvas final : public Canvas {
   void fillPathEvenOdd(const std::vector<std::vector<FloatPoint>>& figures, uint32_t argb) override;
   void drawImage(const RasterImage& image, int32_t left, int32_t top, int32_t right,
                  int32_t bottom) override;
+  void drawImageTurned(const RasterImage& image, const ImageCorners& corners) override;
   void drawPicture(const Picture& picture, int32_t left, int32_t top, int32_t right,
                    int32_t bottom) override;
+  void drawPictureTurned(const Picture& picture, const ImageCorners& corners) override;
   RasterImage readPixels() const override;
   void writePixels(const RasterImage& image) override;
 

@@ -4,6 +4,9 @@
 #include <climits>
 #include <cstring>
 
+#include "platform/GdiplusImages.h"
+#include "view/TurnedImage.h"
+
 namespace zf61::win32 {
 namespace {
 
@@ -51,6 +54,23 @@ void EnhancedMetafile::drawInto(HDC dc, const RECT& target) const {
   PlayEnhMetaFile(dc, handle_, &target);
 }
 
+void EnhancedMetafile::drawTurnedInto(HDC dc, SIZE, const ImageCorners& corners) const {
+  // Played into an upright box the size of the turned one, which the world transform turns, so
+  // that pens and texts keep the sizes they have in an unturned box.
+  int32_t width = SideLength(corners.topLeft, corners.topRight);
+  int32_t height = SideLength(corners.topLeft, corners.bottomLeft);
+  ImagePlacement p = PlacementOf(corners, width, height);
+  int mode = SetGraphicsMode(dc, GM_ADVANCED);
+  XFORM turn = {static_cast<FLOAT>(p.m11), static_cast<FLOAT>(p.m12), static_cast<FLOAT>(p.m21),
+                static_cast<FLOAT>(p.m22), static_cast<FLOAT>(p.dx),  static_cast<FLOAT>(p.dy)};
+  if (SetWorldTransform(dc, &turn)) {
+    RECT box = {0, 0, width, height};
+    PlayEnhMetaFile(dc, handle_, &box);
+    ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
+  }
+  SetGraphicsMode(dc, mode);
+}
+
 Icon::~Icon() {
   DestroyIcon(handle_);
 }
@@ -58,6 +78,10 @@ Icon::~Icon() {
 void Icon::drawInto(HDC dc, const RECT& target) const {
   DrawIconEx(dc, target.left, target.top, handle_, target.right - target.left,
              target.bottom - target.top, 0, nullptr, DI_NORMAL);
+}
+
+void Icon::drawTurnedInto(HDC dc, SIZE canvas, const ImageCorners& corners) const {
+  DrawIconWithGdiplus(dc, canvas, handle_, corners);
 }
 
 std::shared_ptr<const EnhancedMetafile> MetafileFromBytes(const std::string& bytes, bool enhanced) {

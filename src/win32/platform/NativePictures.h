@@ -1,5 +1,6 @@
 // Pictures that GDI draws itself: metafiles played as vectors into the target rectangle from
-// their frame (what they do not paint stays as it was), and icons drawn through their mask.
+// their frame (what they do not paint stays as it was), and icons drawn through their mask;
+// turned, metafiles are played under a world transform and icons drawn by GDI+.
 #pragma once
 
 #include <memory>
@@ -16,6 +17,7 @@ class EnhancedMetafile final : public NativePicture {
   EnhancedMetafile(const EnhancedMetafile&) = delete;
   EnhancedMetafile& operator=(const EnhancedMetafile&) = delete;
   void drawInto(HDC dc, const RECT& target) const override;
+  void drawTurnedInto(HDC dc, SIZE canvas, const ImageCorners& corners) const override;
 
  private:
   HENHMETAFILE handle_;
@@ -28,6 +30,7 @@ class Icon final : public NativePicture {
   Icon(const Icon&) = delete;
   Icon& operator=(const Icon&) = delete;
   void drawInto(HDC dc, const RECT& target) const override;
+  void drawTurnedInto(HDC dc, SIZE canvas, const ImageCorners& corners) const override;
 
  private:
   HICON handle_;

@@ -5,9 +5,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/GdiplusImages.h"
 #include "platform/NativePictures.h"
 #include "platform/WideText.h"
-#include "view/PictureDrawing.h"
+#include "view/PictureFormat.h"
 
 namespace zf61::win32 {
 namespace {
@@ -85,6 +86,15 @@ std::optional<Picture> LoadMetafile(const std::wstring& name, bool enhanced) {
   return Picture{size->width, size->height, RasterImage(), native};
 }
 
+// PNG, TIFF, JPEG and GIF pictures: their pixels from GDI+, unless a JPEG is cut short.
+std::optional<Picture> LoadRaster(const std::wstring& name) {
+  std::optional<std::string> bytes = ReadFile(name);
+  if (!bytes || (LooksLikeJpeg(*bytes) && !JpegIsWhole(*bytes))) return std::nullopt;
+  std::optional<RasterImage> pixels = DecodeWithGdiplus(*bytes);
+  if (!pixels) return std::nullopt;
+  return Picture{pixels->width, pixels->height, std::move(*pixels), nullptr};
+}
+
 }  // namespace
 
 bool Win32PictureSource::exists(std::string_view cp932Name) {
@@ -92,13 +102,33 @@ bool Win32PictureSource::exists(std::string_view cp932Name) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<Picture> Win32PictureSource::load(std::string_view cp932Name) {
+std::optional<FileStamp> Win32PictureSource::stampOf(std::string_view cp932Name) {
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  if (!GetFileAttributesExW(Cp932ToWide(cp932Name).c_str(), GetFileExInfoStandard, &data)) {
+    return std::nullopt;
+  }
+  auto join = [](DWORD high, DWORD low) {
+    return static_cast<int64_t>(static_cast<uint64_t>(high) << 32 | low);
+  };
+  return FileStamp{join(data.nFileSizeHigh, data.nFileSizeLow),
+                   join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
+std::optional<Picture> Win32PictureSource::decode(std::string_view cp932Name) {
   std::wstring name = Cp932ToWide(cp932Name);
   if (name.empty()) return std::nullopt;
-  std::string ext = PictureExtension(cp932Name);
-  if (ext == ".BMP") return LoadBitmap(name);
-  if (ext == ".ICO") return LoadIcon(name);
-  if (ext == ".WMF" || ext == ".EMF") return LoadMetafile(name, ext == ".EMF");
+  switch (PictureFormatOf(cp932Name)) {
+    case PictureFormat::Bitmap:
+      return LoadBitmap(name);
+    case PictureFormat::Icon:
+      return LoadIcon(name);
+    case PictureFormat::Metafile:
+      return LoadMetafile(name, PictureExtension(cp932Name) == ".EMF");
+    case PictureFormat::Raster:
+      return LoadRaster(name);
+    case PictureFormat::Undrawn:
+      break;
+  }
   return std::nullopt;
 }
 
