@@ -44,7 +44,7 @@ run: build
 	cd $(DEMO_DIR) && ./zf61
 
 bench: build
-	$(BUILD_DIR)/bin/bench_reader
+	for b in $(BUILD_DIR)/bin/bench_*; do $$b || exit 1; done
 
 # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer. Leaks inside
 # the system's font and display libraries are not ours to report.
