@@ -10,6 +10,7 @@
 #include "fill/FillPainter.h"
 #include "output/BmpWriter.h"
 #include "output/PictureGenerator.h"
+#include "window/ControlChecks.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "view/CanvasPrimitives.h"
@@ -63,7 +64,7 @@ void BM_GenerateWhole(benchmark::State& state) {
   controls.depthIndex = static_cast<int>(state.range(0));
   controls.magnification = static_cast<int>(state.range(1));
   for (auto _ : state) {
-    auto result = generator.generatePicture(controls, "", s.canvas, s.temp, "");
+    auto result = GeneratePicture(generator, controls, "", s.canvas, s.temp, "");
     benchmark::DoNotOptimize(result.outcome);
   }
   state.counters["regions"] = static_cast<double>(s.tracer->tracedRegions().size());

@@ -11,6 +11,7 @@
 #include "output/SolidHandBack.h"
 #include "rooms/CgalRoomFinder.h"
 #include "solids/CgalAreaSplitter.h"
+#include "window/ControlChecks.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void BM_SolidsOfPickedRooms(benchmark::State& state) {
   zf61::SolidHandBackResult result;
   for (auto _ : state) {
     store.outputLines.clear();
-    result = zf61::HandBackSolids(store, plan, splitter, scale, true, codec);
+    result = zf61::HandBackSolids(store, plan, splitter, scale, zf61::AreaLabel, codec);
     zf61::writeExchangeFile(store, out);
   }
   std::filesystem::remove(out);

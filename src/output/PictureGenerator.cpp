@@ -15,13 +15,6 @@
 
 namespace zf61 {
 
-// UTF-8, as the source file is.
-const char* const kMessageNoFileName = "画像ファイル名の入力／画像ファイル指定を行って下さい。";
-const char* const kMessageBmpOnly = "画像ファイル名は BMP形式のみです。";
-const char* const kMessageTooLarge =
-    "画像が大きすぎます（2億6千万画素まで）。画像倍率を下げるか、画面を小さくして下さい。";
-const char* const kMessageNoMemory = "画像を作るメモリが足りません。画像倍率を下げて下さい。";
-
 namespace {
 
 bool TooLarge(const Canvas& canvas, int k) {
@@ -38,47 +31,7 @@ ViewWindow Magnified(const ViewWindow& view, int k) {
   return fine;
 }
 
-bool FolderExists(std::string_view folder) {
-  std::error_code error;
-  return !folder.empty() && std::filesystem::is_directory(NativePath(folder), error);
-}
-
 }  // namespace
-
-std::string TargetPathFor(std::string_view edit1, std::string_view drawingFileName,
-                          std::string_view programFolder) {
-  if (FolderExists(FolderPart(edit1))) return std::string(edit1);
-  std::string_view drawingFolder = FolderPart(drawingFileName);
-  std::string target(FolderExists(drawingFolder) ? drawingFolder : programFolder);
-  target += FileNamePart(edit1);
-  return target;
-}
-
-GenerationRequest CheckControls(const PictureControls& controls, std::string_view drawingFileName,
-                                std::string_view programFolder) {
-  GenerationRequest request;
-  request.opacity = std::clamp(ParseInt(controls.edit2), 0, kMaxOpacity);
-  request.divisions = std::clamp(ParseInt(controls.edit3), kMinArcDivisions, kMaxArcDivisions);
-  request.edit3 = std::to_string(request.divisions);
-  request.fillColour = controls.fillColour;
-  request.depth = static_cast<ColourDepth>(std::clamp(controls.depthIndex, 0, 4));
-  request.method = controls.methodIndex == 1 ? FillMethod::Rooms : FillMethod::ClosedFigures;
-  double gap = ParseFloat(controls.edit4);
-  request.gap = gap > 0.0 && std::isfinite(gap) ? gap : 0.0;
-  request.magnification = std::clamp(controls.magnification, 1, kMaxMagnification);
-  request.handBack = controls.handBackIndex == 1 ? HandBackKind::Solids : HandBackKind::Picture;
-  request.areaLabels = controls.areaLabels;
-  if (request.handBack == HandBackKind::Solids) {
-    // The picture on screen only shows what the solids will cover: no file is made.
-  } else if (controls.edit1.empty()) {
-    request.message = kMessageNoFileName;
-  } else if (UpperExtension(controls.edit1) != ".BMP") {
-    request.message = kMessageBmpOnly;
-  } else {
-    request.targetPath = TargetPathFor(controls.edit1, drawingFileName, programFolder);
-  }
-  return request;
-}
 
 void PictureGenerator::PaintPicture(Canvas& canvas, const ViewWindow& view, int magnification,
                                     const FillPlan& plan) {
@@ -94,7 +47,7 @@ void PictureGenerator::PaintPicture(Canvas& canvas, const ViewWindow& view, int 
 bool PictureGenerator::MakeFinePicture(Canvas& canvas, const FillPlan& plan,
                                        const GenerationRequest& request,
                                        const std::filesystem::path& tempPicture,
-                                       std::string& message) {
+                                       Refusal& refusal) {
   const int k = request.magnification;
   try {
     std::unique_ptr<Canvas> fine = canvas.makeCanvas(canvas.width() * k, canvas.height() * k);
@@ -107,7 +60,7 @@ bool PictureGenerator::MakeFinePicture(Canvas& canvas, const FillPlan& plan,
     return true;
   } catch (const std::bad_alloc&) {
     ops_.remove(tempPicture);
-    message = kMessageNoMemory;
+    refusal = Refusal::NoMemory;
     return false;
   }
 }
@@ -146,7 +99,7 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
   if (!solids && TooLarge(canvas, request.magnification)) {
     ops_.remove(tempPicture);  // refused before any work, and the previous picture forgotten
     result.outcome = GenerationOutcome::Refused;
-    result.message = kMessageTooLarge;
+    result.refusal = Refusal::TooLarge;
     return result;
   }
   FillPlan plan;
@@ -167,12 +120,12 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     saved = SavePicture(canvas, request.depth, tempPicture);
   } else {
     ops_.remove(tempPicture);
-    saved = MakeFinePicture(canvas, plan, request, tempPicture, result.message);
+    saved = MakeFinePicture(canvas, plan, request, tempPicture, result.refusal);
   }
   if (!saved) {
     ops_.remove(tempPicture);
-    result.outcome =
-        result.message.empty() ? GenerationOutcome::Failed : GenerationOutcome::Refused;
+    result.outcome = result.refusal == Refusal::None ? GenerationOutcome::Failed
+                                                     : GenerationOutcome::Refused;
     return result;
   }
   result.outcome = GenerationOutcome::Generated;
@@ -182,13 +135,6 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
   result.targetPath = request.targetPath;
   result.placement = {view_.Left, view_.Bottom, view_.Right - view_.Left};
   return result;
-}
-
-GenerationResult PictureGenerator::generatePicture(const PictureControls& controls,
-                                                   std::string_view drawingFileName, Canvas& canvas,
-                                                   const std::filesystem::path& tempPicture,
-                                                   std::string_view programFolder) {
-  return generate(CheckControls(controls, drawingFileName, programFolder), canvas, tempPicture);
 }
 
 }  // namespace zf61

@@ -1,8 +1,7 @@
 // "作図実行(&G)": trace the regions, paint them over the drawing's pictures and solids, and save
 // the drawing area as a BMP of the chosen depth, remembering where it belongs in the drawing.
-// In two steps, so that the window can disable its button between them: the controls are
-// checked first (a refused name gets a message and nothing else happens), then the picture is
-// made.
+// The window checks its controls first (window/ControlChecks.h) and hands the checked request
+// here, so that it can disable its button between the two steps.
 #pragma once
 
 #include <filesystem>
@@ -63,9 +62,13 @@ enum class GenerationOutcome {
   Refused,    // too large a picture, refused with a message; nothing is left, as after a failure
 };
 
+// Why a picture was refused.
+enum class Refusal { None, TooLarge, NoMemory };
+
 struct GenerationResult {
   GenerationOutcome outcome = GenerationOutcome::Failed;  // Generated: for solids, no file
-  std::string message;     // UTF-8, for Message and Refused
+  std::string message;     // UTF-8, for Message: the request's own
+  Refusal refusal = Refusal::None;  // for Refused
   std::string edit3;       // the clamped division count, written back to Edit3 in every case
   std::string targetPath;  // UTF-8, for Generated: the new text of Label2
   PicturePlacement placement;
@@ -76,12 +79,6 @@ struct GenerationResult {
 // Decides what a checked request paints, after the picture's size has been accepted; false
 // when the user stopped the search.
 using PlanMaker = std::function<bool(const GenerationRequest& request, FillPlan& plan)>;
-
-// Clamps the opacity, the division count and the depth, and checks the name: a missing name
-// or one that is not a BMP gets a message. Solids need no name. `drawingFileName` is the drawing's "file=" path and
-// `programFolder` the program's folder, both UTF-8 and the latter ending in a separator.
-GenerationRequest CheckControls(const PictureControls& controls, std::string_view drawingFileName,
-                                std::string_view programFolder);
 
 class PictureGenerator {
  public:
@@ -106,20 +103,14 @@ class PictureGenerator {
   GenerationResult generate(const GenerationRequest& request, Canvas& canvas,
                             const std::filesystem::path& tempPicture, const PlanMaker& makePlan);
 
-  // Both steps at once.
-  GenerationResult generatePicture(const PictureControls& controls,
-                                   std::string_view drawingFileName, Canvas& canvas,
-                                   const std::filesystem::path& tempPicture,
-                                   std::string_view programFolder);
-
  private:
   void PaintPicture(Canvas& canvas, const ViewWindow& view, int magnification,
                     const FillPlan& plan);
   bool SavePicture(Canvas& canvas, ColourDepth depth, const std::filesystem::path& tempPicture);
   // The picture k times finer on a canvas of its own; the drawing area shows it scaled down.
-  // False, with `message` set where the memory could not be had.
+  // False, with `refusal` set where the memory could not be had.
   bool MakeFinePicture(Canvas& canvas, const FillPlan& plan, const GenerationRequest& request,
-                       const std::filesystem::path& tempPicture, std::string& message);
+                       const std::filesystem::path& tempPicture, Refusal& refusal);
 
   const TgraAttribute& att_;
   const ViewWindow& view_;
@@ -130,22 +121,8 @@ class PictureGenerator {
   RoomFinder* rooms_;
 };
 
-// The messages for a missing name, for a name that is not a BMP, and for a magnified picture
-// too large to be made.
-extern const char* const kMessageNoFileName;
-extern const char* const kMessageBmpOnly;
-extern const char* const kMessageTooLarge;
-extern const char* const kMessageNoMemory;
-
 // The most pixels a picture may have: four bytes each stay well inside what a BMP can describe
 // and what a 64-bit program can hold several times over.
 inline constexpr uint64_t kMaxPicturePixels = uint64_t{1} << 28;
-
-// Where the picture goes: the name as typed when its folder exists, else the drawing's folder
-// followed by the typed file name. Where the drawing's folder does not exist on this machine
-// either (a drawing of another computer, or none), the program's folder takes its place, so
-// that OK never writes to a folder that is not there.
-std::string TargetPathFor(std::string_view edit1, std::string_view drawingFileName,
-                          std::string_view programFolder);
 
 }  // namespace zf61

@@ -40,12 +40,12 @@ PointD OnLongestWall(const PaintedPart& part) {
 }
 
 size_t AddLabels(DrawingStore& store, const SplitArea& area, const RealScale& scale,
-                 const TextCodec& codec) {
+                 const AreaLabeller& labeller, const TextCodec& codec) {
   size_t added = 0;
   std::vector<std::vector<const SolidPiece*>> pieces = PiecesByPart(area);
   for (size_t i = 0; i < area.parts.size(); ++i) {
     const PaintedPart& part = area.parts[i];
-    std::string label = AreaLabel(RealSquareMetres(part.area, scale.scaleAt(OnLongestWall(part))));
+    std::string label = labeller(RealSquareMetres(part.area, scale.scaleAt(OnLongestWall(part))));
     std::optional<PointD> at = PlaceLabel(part, pieces[i], LabelBox(store.settings, label));
     if (!at) continue;
     addTextRecord(store, 0, codec.utf8ToCp932(label), at->x, at->y, 1, 0);
@@ -62,13 +62,9 @@ Colour SolidColour(Colour fill, int opacity) {
                     OverWhite(BlueOf(fill), a));
 }
 
-std::string AreaLabel(double squareMetres) {
-  return FormatFixed(2, squareMetres) + "㎡";
-}
-
 SolidHandBackResult HandBackSolids(DrawingStore& store, const FillPlan& plan,
-                                   AreaSplitter& splitter, const RealScale& scale, bool labels,
-                                   const TextCodec& codec) {
+                                   AreaSplitter& splitter, const RealScale& scale,
+                                   const AreaLabeller& labeller, const TextCodec& codec) {
   SolidHandBackResult result;
   std::vector<SplitArea> areas(plan.layers.size());
   for (size_t i = 0; i < plan.layers.size(); ++i) {
@@ -86,8 +82,10 @@ SolidHandBackResult HandBackSolids(DrawingStore& store, const FillPlan& plan,
     for (const SolidPiece& piece : areas[i].pieces) store.appendOutputLine(SolidRecord(piece));
     result.solids += areas[i].pieces.size();
   }
-  if (labels) {
-    for (const SplitArea& area : areas) result.labels += AddLabels(store, area, scale, codec);
+  if (labeller) {
+    for (const SplitArea& area : areas) {
+      result.labels += AddLabels(store, area, scale, labeller, codec);
+    }
   }
   return result;
 }

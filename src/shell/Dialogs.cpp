@@ -13,9 +13,6 @@
 namespace zf61 {
 namespace {
 
-constexpr const char* kFolderMissing =
-    "フォルダーが存在しません。\nフォルダー名を確認してください。";
-
 // A save dialog that accepts a name only in an existing folder, as the system's own dialog does
 // when it is asked to require an existing path.
 class PictureFileDialog final : public QFileDialog {
@@ -25,7 +22,7 @@ class PictureFileDialog final : public QFileDialog {
   void accept() override {
     QStringList files = selectedFiles();
     if (!files.isEmpty() && !QFileInfo(files.first()).absoluteDir().exists()) {
-      QMessageBox::warning(this, windowTitle(), QString::fromUtf8(kFolderMissing));
+      QMessageBox::warning(this, windowTitle(), QString::fromUtf8(kMessageFolderMissing));
       return;
     }
     QFileDialog::accept();

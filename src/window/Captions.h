@@ -71,6 +71,25 @@ inline constexpr const char* kStatusSolidsFailed =
 inline constexpr const char* kStatusCopyFailed =
     "画像ファイルを書き込めませんでした。画像ファイル名を変えて作図し直して下さい。";
 
+// The messages of 作図実行: no name, a name that is not a BMP, a name with a character that
+// Shift-JIS cannot hold (the character between the two parts), a magnified picture too large
+// to be made or too large for the memory there is.
+inline constexpr const char* kMessageNoFileName =
+    "画像ファイル名の入力／画像ファイル指定を行って下さい。";
+inline constexpr const char* kMessageBmpOnly = "画像ファイル名は BMP形式のみです。";
+inline constexpr const char* kMessageNotInCp932Before = "画像ファイル名の文字「";
+inline constexpr const char* kMessageNotInCp932After =
+    "」は Jw_cad に渡せません。別の名前にして下さい。";
+inline constexpr const char* kMessageTooLarge =
+    "画像が大きすぎます（2億6千万画素まで）。画像倍率を下げるか、画面を小さくして下さい。";
+inline constexpr const char* kMessageNoMemory =
+    "画像を作るメモリが足りません。画像倍率を下げて下さい。";
+// The save-picture dialog, when the folder of the chosen name is missing.
+inline constexpr const char* kMessageFolderMissing =
+    "フォルダーが存在しません。\nフォルダー名を確認してください。";
+// A room's area written into the drawing after its square metres.
+inline constexpr const char* kAreaLabelUnit = "㎡";
+
 // The save-picture dialog's filter, as "description|pattern".
 inline constexpr const char* kPictureFilter = "ビットマップ (*.bmp)|*.bmp";
 

@@ -2,6 +2,7 @@
 #include "files/PathText.h"
 #include "output/PictureGenerator.h"
 #include "output/SolidHandBack.h"
+#include "window/ControlChecks.h"
 #include "window/Captions.h"
 #include "window/GenerationProgress.h"
 #include "window/TForm1.h"
@@ -62,7 +63,8 @@ bool TForm1::HandBackAsSolids() {
   if (!services_.splitter) return false;
   bool labels = frontEnd_.selectedItem(ChoiceControl::CheckBox1) == 1;
   RealScale scale = RealScale::OfDrawing(store_, att_, tracer_.arcDivisionCount());
-  return HandBackSolids(store_, *lastPlan_, *services_.splitter, scale, labels, services_.codec)
+  return HandBackSolids(store_, *lastPlan_, *services_.splitter, scale,
+                        labels ? AreaLabeller(AreaLabel) : AreaLabeller(), services_.codec)
       .split;
 }
 
@@ -84,7 +86,7 @@ void TForm1::Button3Click() {
   PictureControls controls = ControlValues();
   std::string drawingFile = services_.codec.cp932ToUtf8(store_.settings.drawingFileName);
   GenerationRequest request =
-      CheckControls(controls, drawingFile, PathToUtf8(programFolder_, true));
+      CheckControls(controls, drawingFile, PathToUtf8(programFolder_, true), &services_.codec);
   frontEnd_.setText(TextControl::Edit3, request.edit3);
   if (!request.message.empty()) {
     frontEnd_.showMessage(request.message);
@@ -112,7 +114,9 @@ void TForm1::Button3Click() {
   } else {
     EndLongTask(kStatusBlank);
   }
-  if (result.outcome == GenerationOutcome::Refused) frontEnd_.showMessage(result.message);
+  if (result.outcome == GenerationOutcome::Refused) {
+    frontEnd_.showMessage(RefusalMessage(result.refusal));
+  }
 }
 
 PictureControls TForm1::ControlValues() const {
@@ -131,13 +135,13 @@ PictureControls TForm1::ControlValues() const {
 }
 
 RegionQuery TForm1::QueryFromControls(bool openEnds) {
-  GenerationRequest request = CheckControls(ControlValues(), "", "");
+  GenerationRequest request = CheckControls(ControlValues(), "", "", &services_.codec);
   frontEnd_.setText(TextControl::Edit3, request.edit3);
   return {request.method, request.divisions, request.gap, openEnds};
 }
 
 RegionQuery TForm1::CurrentQuery() const {
-  GenerationRequest request = CheckControls(ControlValues(), "", "");
+  GenerationRequest request = CheckControls(ControlValues(), "", "", &services_.codec);
   return {request.method, request.divisions, request.gap, false};
 }
 

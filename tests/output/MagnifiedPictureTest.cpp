@@ -5,6 +5,8 @@
 
 #include "exchange/ExchangeReader.h"
 #include "output/PictureGenerator.h"
+#include "window/Captions.h"
+#include "window/ControlChecks.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "support/FaultyFileOps.h"
@@ -33,7 +35,7 @@ struct Area {
     controls.edit3 = "36";
     controls.fillColour = MakeColour(0, 128, 255);
     controls.magnification = factor;
-    return generator.generatePicture(controls, "", canvas, dir / "zf61_temp.BMP",
+    return GeneratePicture(generator, controls, "", canvas, dir / "zf61_temp.BMP",
                                      (dir / "").string());
   }
   QImage picture() const {
@@ -98,7 +100,7 @@ TEST(MagnifiedPicture, EveryDepthAtEveryFactor) {
       controls.depthIndex = depth;
       controls.magnification = factor;
       GenerationResult r =
-          generator.generatePicture(controls, "", area.canvas, area.dir / "zf61_temp.BMP", "");
+          GeneratePicture(generator, controls, "", area.canvas, area.dir / "zf61_temp.BMP", "");
       ASSERT_EQ(r.outcome, GenerationOutcome::Generated) << depth << " " << factor;
       QImage picture = area.picture();
       EXPECT_EQ(picture.width(), 40 * factor) << depth << " " << factor;
@@ -114,7 +116,8 @@ TEST(MagnifiedPicture, TooLargeIsRefusedBeforeAnyWorkAndForgetsThePrevious) {
   RasterImage before = area.canvas.readPixels();
   GenerationResult r = area.run(area.nav.view(), 8, "huge.bmp");
   EXPECT_EQ(r.outcome, GenerationOutcome::Refused);
-  EXPECT_STREQ(r.message.c_str(), kMessageTooLarge);
+  EXPECT_EQ(r.refusal, Refusal::TooLarge);
+  EXPECT_EQ(RefusalMessage(r.refusal), kMessageTooLarge);
   EXPECT_TRUE(r.targetPath.empty());
   EXPECT_TRUE(area.dir.entries().empty());  // the previous picture is gone, nothing written
   EXPECT_EQ(area.canvas.readPixels().pixels, before.pixels);  // nothing was drawn either

@@ -1,5 +1,7 @@
 // Picture generation from the controls to the temporary picture.
 #include "output/PictureGenerator.h"
+#include "window/Captions.h"
+#include "window/ControlChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +45,7 @@ struct Generation {
     nav.FitWithoutRedraw();
   }
   GenerationResult run(std::string_view drawingFile = "") {
-    return generator.generatePicture(controls, drawingFile, canvas, dir / "zf61_temp.BMP",
+    return GeneratePicture(generator, controls, drawingFile, canvas, dir / "zf61_temp.BMP",
                                      (dir / "program/").string());
   }
   uint32_t pixelAt(double x, double y) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/QtTextCodec.h"
 #include "support/TempDir.h"
+#include "window/ControlChecks.h"
 
 namespace zf61 {
 namespace {
@@ -17,6 +19,12 @@ TEST(Cp932, WindowsMappingRoundTrips) {
   EXPECT_EQ(Cp932ToUnicode("\x87\x40\x87\x90"), QString::fromUtf8(u8"①≒"));
   EXPECT_EQ(UnicodeToCp932(QString::fromUtf8(u8"㎡")), "\x87\x75");
   EXPECT_EQ(UnicodeToCp932(QString::fromUtf8(u8"a\U0001F600b")), "a?b");
+  // A picture name is checked character by character before Jw_cad is given it.
+  QtTextCodec codec;
+  EXPECT_EQ(CharacterNotInCp932("図面～①.bmp", codec), std::nullopt);
+  EXPECT_EQ(CharacterNotInCp932("pl\xC3\xB6t.bmp", codec), "\xC3\xB6");
+  EXPECT_EQ(CharacterNotInCp932("\xE6\x96\xB9\xE4\xBD\x93\xEB\xB0\xA9.bmp", codec),
+            "\xEB\xB0\xA9");  // 方体 are Japanese, 방 is Korean
 }
 
 TEST(Cp932, JapanesePathsReachTheFileSystem) {

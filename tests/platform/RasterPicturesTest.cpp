@@ -12,6 +12,7 @@
 
 #include "exchange/ExchangeReader.h"
 #include "output/PictureGenerator.h"
+#include "window/ControlChecks.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "support/RecordingCanvas.h"
@@ -106,7 +107,7 @@ TEST(RasterPictures, EachFormatAndATurnedBitmapInTheGeneratedPicture) {
   controls.edit2 = "128";
   controls.edit3 = "72";
   std::filesystem::path made = d.dir / "zf61_temp.BMP";
-  ASSERT_EQ(generator.generatePicture(controls, "", d.canvas, made, (d.dir / "").string()).outcome,
+  ASSERT_EQ(GeneratePicture(generator, controls, "", d.canvas, made, (d.dir / "").string()).outcome,
             GenerationOutcome::Generated);
   QImage saved(QString::fromStdString(made.string()));
   ASSERT_FALSE(saved.isNull());

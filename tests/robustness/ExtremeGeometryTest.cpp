@@ -7,6 +7,7 @@
 
 #include "exchange/ExchangeReader.h"
 #include "output/PictureGenerator.h"
+#include "window/ControlChecks.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "support/TempDir.h"
@@ -76,7 +77,7 @@ TEST(ExtremeGeometry, ThroughTheWholePipeline) {
     PictureControls controls;
     controls.edit1 = (dir / "p.bmp").string();
     controls.edit3 = "3600";
-    GenerationResult result = generator.generatePicture(controls, "", canvas, dir / "t.BMP", "");
+    GenerationResult result = GeneratePicture(generator, controls, "", canvas, dir / "t.BMP", "");
     EXPECT_EQ(result.outcome, GenerationOutcome::Generated);
     handBackPicture(store, dir / "p.bmp", "p.bmp", dir / "t.BMP", result.placement);
     // A paint box of no size makes a picture of no width, which is not handed back.

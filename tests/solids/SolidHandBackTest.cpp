@@ -13,6 +13,7 @@
 #include "rooms/CgalRoomFinder.h"
 #include "solids/CgalAreaSplitter.h"
 #include "support/TempDir.h"
+#include "window/ControlChecks.h"
 
 namespace zf61 {
 namespace {
@@ -68,7 +69,7 @@ TEST(SolidHandBack, PickedRoomsComeBackAsSolidsWithTheirAreasWrittenIn) {
   CgalAreaSplitter splitter;
   LabelCodec codec;
   SolidHandBackResult result = HandBackSolids(store, rooms.plan(red, 128), splitter,
-                                              RealScale::OfDrawing(store, att, 24), true, codec);
+                                              RealScale::OfDrawing(store, att, 24), AreaLabel, codec);
   ASSERT_TRUE(result.split);
   EXPECT_EQ(result.labels, 2u);
   EXPECT_EQ(store.outputLines.front(), "bz");

@@ -15,6 +15,7 @@
 #include "exchange/ExchangeReader.h"
 #include "output/BmpWriter.h"
 #include "output/PictureGenerator.h"
+#include "window/ControlChecks.h"
 #include "platform/GdiCanvas.h"
 #include "platform/WideText.h"
 #include "platform/Win32PictureSource.h"
@@ -176,7 +177,7 @@ TEST(Win32RasterPictures, EachFormatAndATurnedBitmapInTheGeneratedPicture) {
   controls.edit2 = "128";
   controls.edit3 = "72";
   std::filesystem::path made = d.dir / "zf61_temp.BMP";
-  ASSERT_EQ(generator.generatePicture(controls, "", d.canvas, made, (d.dir / "").string()).outcome,
+  ASSERT_EQ(GeneratePicture(generator, controls, "", d.canvas, made, (d.dir / "").string()).outcome,
             GenerationOutcome::Generated);
   std::optional<Picture> saved = d.pictures.load(WideToCp932(made.wstring()));
   ASSERT_TRUE(saved);

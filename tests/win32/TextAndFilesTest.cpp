@@ -9,6 +9,7 @@
 #include "platform/Win32FileOps.h"
 #include "platform/Win32TextCodec.h"
 #include "support/TempDir.h"
+#include "window/ControlChecks.h"
 
 namespace zf61::win32 {
 namespace {
@@ -37,6 +38,11 @@ TEST(Win32Text, ShiftJisRoundTripsAndUnmappableBecomesQuestionMark) {
   EXPECT_EQ(codec.utf8ToCp932("a\xC3\xA9"), "a?");  // é has no place in code page 932
   EXPECT_EQ(codec.cp932ToUtf8("\x81\x60"), "～");   // the Windows mapping, not JIS's wave dash
   EXPECT_EQ(Cp932ToPath(plan).wstring(), L"図面.jww");
+  // A picture name is checked character by character before Jw_cad is given it.
+  EXPECT_EQ(CharacterNotInCp932("図面～①.bmp", codec), std::nullopt);
+  EXPECT_EQ(CharacterNotInCp932("pl\xC3\xB6t.bmp", codec), "\xC3\xB6");
+  EXPECT_EQ(CharacterNotInCp932("\xE6\x96\xB9\xE4\xBD\x93\xEB\xB0\xA9.bmp", codec),
+            "\xEB\xB0\xA9");  // 方体 are Japanese, 방 is Korean
 }
 
 TEST(Win32Files, TheCopyKeepsTheTimeExactlyAndReplacesReadOnlyPictures) {

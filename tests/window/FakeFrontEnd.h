@@ -18,14 +18,27 @@
 
 namespace zf61::test {
 
-// ASCII as it is, and the few Japanese characters the tests use.
+// ASCII as it is, and the few Japanese characters the tests use; any other character becomes
+// "?", as code page 932 writes a character it cannot hold.
 class FakeCodec final : public TextCodec {
  public:
   std::string cp932ToUtf8(std::string_view bytes) const override {
     return Replace(bytes, kPairs, 0, 1);
   }
   std::string utf8ToCp932(std::string_view utf8) const override {
-    return Replace(utf8, kPairs, 1, 0);
+    std::string known = Replace(utf8, kPairs, 1, 0), out;
+    for (size_t i = 0; i < known.size(); ++i) {
+      unsigned char c = static_cast<unsigned char>(known[i]);
+      bool pair = c == 0x90 || c == 0x93;  // the lead bytes of the table's characters
+      if (pair && i + 1 < known.size()) {
+        out += known.substr(i++, 2);
+      } else if (c < 0x80) {
+        out += known[i];
+      } else if (c >= 0xC0) {
+        out += '?';  // a character of UTF-8 outside the table: its following bytes are dropped
+      }
+    }
+    return out;
   }
 
  private:

@@ -3,6 +3,7 @@
 
 #include "FakeFrontEnd.h"
 #include "model/Numbers.h"
+#include "window/Captions.h"
 #include "window/KeyCodes.h"
 
 namespace zf61 {
@@ -208,6 +209,28 @@ TEST(RunFlow, TheBackgroundChoiceRedrawsInItsColour) {
   f.form->RadioGroup1Click(1);
   EXPECT_EQ(f.form->attributes().BackgroundIndex(), 1);
   EXPECT_EQ(f.frontEnd.canvas->at(200, 150) & 0xFFFFFFu, 0u);
+}
+
+// A picture name that code page 932 cannot hold is refused before anything is made, with a
+// message naming the character: the record for Jw_cad would name another file.
+TEST(RunFlow, ANameShiftJisCannotHoldIsRefused) {
+  FormFixture f(kSquare);
+  f.start();
+  for (const char* name : {"pl\xC3\xB6t.bmp", "\xEB\xB0\xA9.bmp"}) {  // "plöt", a Korean "방"
+    f.frontEnd.messages.clear();
+    f.text(TextControl::Edit1) = (f.dir / name).string();
+    f.form->Button3Click();
+    ASSERT_EQ(f.frontEnd.messages.size(), 1u) << name;
+    std::string character = std::string(name).substr(name[0] == 'p' ? 2 : 0, name[0] == 'p' ? 2 : 3);
+    EXPECT_EQ(f.frontEnd.messages[0],
+              std::string(kMessageNotInCp932Before) + character + kMessageNotInCp932After);
+    EXPECT_TRUE(f.text(TextControl::Label2).empty());
+    EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));
+  }
+  f.text(TextControl::Edit1) = (f.dir / "図.bmp").string();  // Japanese names are fine
+  f.form->Button3Click();
+  EXPECT_EQ(f.frontEnd.messages.size(), 1u);
+  EXPECT_FALSE(f.text(TextControl::Label2).empty());
 }
 
 }  // namespace

@@ -10,10 +10,12 @@
 #include "platform/GuiApplication.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
+#include "platform/QtTextCodec.h"
 #include "rooms/CgalRoomFinder.h"
 #include "view/CanvasPrimitives.h"
 #include "view/EntityRenderer.h"
 #include "view/ViewNavigator.h"
+#include "window/ControlChecks.h"
 
 namespace zf61 {
 
@@ -66,8 +68,9 @@ bool GeneratePictureFile(const DrawingStore& store, int width, int height, const
   controls.edit1 = path;
   std::string drawingFolder = Cp932ToUnicode(store.settings.drawingFileName).toStdString();
   bool clicksFound = true;
+  QtTextCodec codec;
   GenerationResult result = generator.generate(
-      CheckControls(controls, drawingFolder, ""), scene.canvas, std::filesystem::path(path),
+      CheckControls(controls, drawingFolder, "", &codec), scene.canvas, std::filesystem::path(path),
       [&](const GenerationRequest& r, FillPlan& plan) {
         clicksFound = MakePlan(store, scene.att, options, r, plan);
         return clicksFound;

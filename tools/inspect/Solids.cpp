@@ -7,6 +7,7 @@
 #include "output/SolidHandBack.h"
 #include "platform/QtTextCodec.h"
 #include "solids/CgalAreaSplitter.h"
+#include "window/ControlChecks.h"
 
 namespace zf61 {
 
@@ -14,15 +15,15 @@ bool WriteSolidsFile(DrawingStore& store, const char* path, const FillOptions& o
   TgraAttribute att;
   PictureControls controls = ControlsOf(options);
   controls.handBackIndex = static_cast<int>(HandBackKind::Solids);
-  GenerationRequest request = CheckControls(controls, "", "");
+  QtTextCodec codec;
+  GenerationRequest request = CheckControls(controls, "", "", &codec);
   FillPlan plan;
   if (!MakePlan(store, att, options, request, plan)) return false;
   if (store.settings.bzFlag) store.appendOutputLine("bz");  // as the window does when shown
   CgalAreaSplitter splitter;
-  QtTextCodec codec;
   SolidHandBackResult result =
       HandBackSolids(store, plan, splitter, RealScale::OfDrawing(store, att, request.divisions),
-                     options.labels, codec);
+                     options.labels ? AreaLabeller(AreaLabel) : AreaLabeller(), codec);
   if (!result.split) {
     std::fprintf(stderr, "zf61-inspect: the painted area could not be split into solids\n");
     return false;
