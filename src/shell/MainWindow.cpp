@@ -49,8 +49,8 @@ QString Lines(std::span<const char* const> lines) {
 
 MainWindow::MainWindow(std::filesystem::path programFile, FormServices services) {
   setWindowTitle(Utf8(kWindowCaption));
-  setMinimumSize(kMinWindowWidth, kMinWindowHeight);
   BuildControls();
+  FitToFrame();  // the minimum size, until the window manager's frame is known
   form_ = std::make_unique<TForm1>(std::move(programFile), *this, services);
   // Keys and the wheel reach the form before any control.
   qApp->installEventFilter(this);

@@ -2,6 +2,7 @@
 // TForm1's handlers and carries out what TForm1 asks of it.
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 
 #include <filesystem>
@@ -60,8 +61,8 @@ class MainWindow : public QWidget, public FormFrontEnd {
   std::unique_ptr<Canvas> createCanvas(int32_t width, int32_t height) override;
   void presentCanvas() override;
   void presentStatus() override;
-  WindowGeometry geometry() const override;
-  void setGeometry(const WindowGeometry& geometry) override;
+  WindowGeometry windowPlace() const override;
+  void placeWindow(const WindowGeometry& place) override;
   void focusNotes() override;
   std::optional<PixelPoint> pointerInDrawingArea() const override;
   bool typingInField() const override;
@@ -71,6 +72,7 @@ class MainWindow : public QWidget, public FormFrontEnd {
   void setVisible(bool visible) override;
 
  protected:
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,6 +84,8 @@ class MainWindow : public QWidget, public FormFrontEnd {
   QWidget* MakeRadios(const PanelItem& item, QWidget* panel);
   void Connect(const PanelItem& item, QWidget* made);
   void FormChanged();
+  void FitToFrame();
+  void NoteFrame();
   bool FilterKey(QKeyEvent* key);
   bool FilterWheel(QWheelEvent* wheel);
 
@@ -92,6 +96,8 @@ class MainWindow : public QWidget, public FormFrontEnd {
 
   QtCanvas* canvas_ = nullptr;  // the latest canvas made for TForm1, which owns it
   bool discardingInput_ = false;
+  QMargins frameMargins_;                      // the window manager's frame, last seen
+  std::optional<WindowGeometry> pendingPlace_;  // the place asked for, until the frame is known
   bool busy_ = false;
   std::unique_ptr<TForm1> form_;
 };

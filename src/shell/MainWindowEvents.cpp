@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -154,19 +155,61 @@ void MainWindow::presentStatus() {
   labelA1_->repaint();
 }
 
-WindowGeometry MainWindow::geometry() const {
-  return {x(), y(), width(), height()};
+// Maximised or minimised, the window's place is the one it returns to, framed as it was last
+// seen in its normal state.
+WindowGeometry MainWindow::windowPlace() const {
+  QRect outer = frameGeometry();
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
+    outer = normalGeometry().marginsAdded(frameMargins_);
+  }
+  return {outer.x(), outer.y(), outer.width(), outer.height()};
 }
 
-void MainWindow::setGeometry(const WindowGeometry& g) {
+void MainWindow::placeWindow(const WindowGeometry& g) {
   // The outer frame's place, as the settings keep it. Set before the window is mapped, so that
   // the window manager places the frame there (a move after mapping is taken for the client's
-  // place, and the window crept by its title bar on every run).
+  // place, and the window crept by its title bar on every run). The frame's size is known only
+  // once the window manager has framed the window: the client area is fitted then.
+  pendingPlace_ = g;
   move(g.left, g.top);
-  resize(g.width, g.height);
+  FitToFrame();
   if (isVisible() || !layout()) return;
   layout()->activate();  // the drawing area's size, which the first fit needs, is known now
   form_->PaintBox1Resized(paintBox_->width(), paintBox_->height());
+}
+
+// The client area within the outer place asked for, and the minimum on the outer size, with the
+// frame the window manager gives.
+void MainWindow::FitToFrame() {
+  QMargins m = frameMargins_;
+  setMinimumSize(kMinWindowWidth - m.left() - m.right(), kMinWindowHeight - m.top() - m.bottom());
+  if (!pendingPlace_) return;
+  resize(pendingPlace_->width - m.left() - m.right(), pendingPlace_->height - m.top() - m.bottom());
+  if (!m.isNull()) pendingPlace_.reset();  // framed: placed for good
+}
+
+// Notes the frame whenever the window moves or changes size in its normal state.
+void MainWindow::NoteFrame() {
+  if (!isVisible() || !windowHandle() || windowState() != Qt::WindowNoState) return;
+  QMargins m = windowHandle()->frameMargins();
+  if (m == frameMargins_) return;
+  frameMargins_ = m;
+  FitToFrame();
+}
+
+bool MainWindow::event(QEvent* event) {
+  bool handled = QWidget::event(event);
+  switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowStateChange:
+      NoteFrame();
+      break;
+    default:
+      break;
+  }
+  return handled;
 }
 
 void MainWindow::setVisible(bool visible) {

@@ -37,7 +37,8 @@ enum class ChoiceControl {
 
 enum class ButtonControl { Button1, Button2, Button3, Button4, Button5, Button6, Button7 };
 
-// The window's outer position and size in screen pixels.
+// The window's place: its outer rectangle (frame and title bar included) as it is when neither
+// maximised nor minimised, in screen pixels. The 475 x 200 minimum applies to it.
 struct WindowGeometry {
   int32_t left = 0;
   int32_t top = 0;
@@ -68,11 +69,12 @@ class FormFrontEnd {
   virtual std::unique_ptr<Canvas> createCanvas(int32_t width, int32_t height) = 0;
   // Shows the canvas as it is now, at once.
   virtual void presentCanvas() = 0;
-  // Shows the status line's new text at once, in the middle of a long task.
+  // Shows the status line's new text at once, in the middle of a long task. Runs no other
+  // event: nothing queued acts in the middle of the task.
   virtual void presentStatus() = 0;
 
-  virtual WindowGeometry geometry() const = 0;
-  virtual void setGeometry(const WindowGeometry& geometry) = 0;
+  virtual WindowGeometry windowPlace() const = 0;
+  virtual void placeWindow(const WindowGeometry& place) = 0;
   virtual void focusNotes() = 0;  // Memo1 takes the keyboard focus
   // Where the pointer is now, in drawing-area pixels; none when it is outside the drawing area.
   virtual std::optional<PixelPoint> pointerInDrawingArea() const = 0;
@@ -81,7 +83,8 @@ class FormFrontEnd {
   // A busy pointer over the window while a long task runs.
   virtual void setBusy(bool busy) = 0;
   // Throws away the clicks and keys that arrived while a long task ran, so that none of them
-  // acts after it.
+  // acts after it. Runs no other event: a close or a repaint queued meanwhile runs after the
+  // task has ended.
   virtual void discardPendingInput() = 0;
   virtual void closeWindow() = 0;
 };

@@ -58,7 +58,7 @@ void TForm1::FormShow() {
 void TForm1::WindowSetUp() {
   Settings settings = readSettings(SettingsPathFor(programFile_));
   ApplySettings(settings);
-  frontEnd_.setGeometry({settings.left, settings.top, settings.width, settings.height});
+  frontEnd_.placeWindow({settings.left, settings.top, settings.width, settings.height});
   navigator_.FitWithoutRedraw();  // the view is computed; nothing is drawn before `ready`
   ready_ = true;
 }
@@ -82,7 +82,7 @@ void TForm1::ApplySettings(const Settings& s) {
 
 Settings TForm1::CurrentSettings() const {
   const TextCodec& codec = services_.codec;
-  WindowGeometry g = frontEnd_.geometry();
+  WindowGeometry g = frontEnd_.windowPlace();
   Settings s;
   s.left = g.left;
   s.top = g.top;

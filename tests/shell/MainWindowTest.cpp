@@ -71,7 +71,7 @@ TEST(MainWindow, ControlsShowTheSettingsAndTheDrawing) {
   EXPECT_EQ(w.window->comboBox3()->count(), 8);
   EXPECT_EQ(w.window->button(ButtonControl::Button6)->text(), QString::fromUtf8("確認(&P)"));
   EXPECT_EQ(w.window->edit(TextControl::Edit4)->text(), QString::fromUtf8("0"));
-  EXPECT_EQ(w.window->width(), 600);
+  EXPECT_EQ(w.window->frameGeometry().width(), 600);  // the outer width, as kept
   EXPECT_TRUE(w.window->form().hasBackBuffer());
   EXPECT_EQ(w.window->canvas().width(), w.window->paintBox()->width());
   EXPECT_EQ(w.window->canvas().image().pixel(0, 0), qRgb(0, 255, 255));
@@ -216,6 +216,22 @@ TEST(MainWindow, SolidsGoBackWithTheirAreas) {
   EXPECT_NE(file.find("\"0.01\x87\x75\r\n"), std::string::npos) << file;  // 100 mm square
   std::string settings = test::ReadBytes(w.dir / "zf61.dat");
   EXPECT_EQ(settings.substr(settings.size() - 6), "1\r\n1\r\n");  // both kept for the next run
+}
+
+// The place kept is the outer, normal rectangle: a window closed maximised comes back where
+// it was before, not over the whole screen.
+TEST(MainWindow, AMaximisedWindowKeepsItsNormalPlace) {
+  Window w;
+  WindowGeometry normal = w.window->windowPlace();
+  EXPECT_EQ(normal.width, 600);
+  EXPECT_EQ(normal.height, 450);
+  w.window->showMaximized();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->isMaximized(); }));
+  WindowGeometry kept = w.window->windowPlace();
+  EXPECT_EQ(kept.left, normal.left);
+  EXPECT_EQ(kept.top, normal.top);
+  EXPECT_EQ(kept.width, normal.width);
+  EXPECT_EQ(kept.height, normal.height);
 }
 
 TEST(MainWindow, StandardDialogsSpeakJapanese) {

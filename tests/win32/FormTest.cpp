@@ -14,6 +14,7 @@
 #include "solids/CgalAreaSplitter.h"
 #include "shell/MessageLoop.h"
 #include "shell/Win32Form.h"
+#include "shell/WindowPlace.h"
 #include "support/TempDir.h"
 
 namespace zf61::win32 {
@@ -244,6 +245,30 @@ TEST(Win32Form, SolidsGoBackWithTheirAreas) {
   std::string file = w.exchangeFile();
   EXPECT_EQ(file.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << file;  // red at 128 over white
   EXPECT_NE(file.find("\"100.00\x87\x75\r\n"), std::string::npos) << file;  // 100 mm at 1:100
+}
+
+// The place kept is the outer, normal rectangle in screen coordinates: a window closed
+// maximised with the taskbar at the top or left comes back where it was, not shifted by the
+// taskbar. (Windows gives the normal rectangle from the work area's corner; Wine from the
+// screen's, so the conversion is tried with the values Windows gives.)
+TEST(Win32Form, AMaximisedWindowKeepsItsNormalPlaceOnTheScreen) {
+  WINDOWPLACEMENT placement = {sizeof(WINDOWPLACEMENT)};
+  placement.rcNormalPosition = {30, 0, 670, 480};  // from the work area's corner
+  MONITORINFO monitor = {sizeof(MONITORINFO), {0, 0, 1920, 1080}, {60, 40, 1920, 1080}};
+  RECT onScreen = NormalRectOnScreen(placement, monitor, false);
+  EXPECT_EQ(onScreen.left, 90);
+  EXPECT_EQ(onScreen.top, 40);
+  EXPECT_EQ(onScreen.right - onScreen.left, 640);
+  EXPECT_EQ(NormalRectOnScreen(placement, monitor, true).left, 30);  // tool windows: the screen
+  Window w;  // and a real window, maximised, keeps its place
+  ShowWindow(w.window->handle(), SW_MAXIMIZE);
+  w.pump();
+  ASSERT_TRUE(IsZoomed(w.window->handle()));
+  WindowGeometry kept = w.window->windowPlace();
+  EXPECT_EQ(kept.left, 30);
+  EXPECT_EQ(kept.top, 40);
+  EXPECT_EQ(kept.width, 640);
+  EXPECT_EQ(kept.height, 480);
 }
 
 TEST(Win32Form, CancelLeavesTheDrawingUnchanged) {

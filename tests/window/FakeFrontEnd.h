@@ -131,8 +131,8 @@ class FakeFrontEnd final : public FormFrontEnd {
     statuses.push_back(text(TextControl::LabelA1));
     if (onStatus) onStatus();
   }
-  WindowGeometry geometry() const override { return windowGeometry; }
-  void setGeometry(const WindowGeometry& g) override { windowGeometry = g; }
+  WindowGeometry windowPlace() const override { return windowGeometry; }
+  void placeWindow(const WindowGeometry& g) override { windowGeometry = g; }
   void focusNotes() override { ++notesFocused; }
   std::optional<PixelPoint> pointerInDrawingArea() const override { return pointer; }
   bool typingInField() const override { return typing; }

@@ -3,6 +3,7 @@
 
 #include "platform/WideText.h"
 #include "shell/Win32Dialogs.h"
+#include "shell/WindowPlace.h"
 
 namespace zf61::win32 {
 namespace {
@@ -134,20 +135,23 @@ void Win32Form::presentStatus() {
   PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_NOYIELD);
 }
 
-WindowGeometry Win32Form::geometry() const {
+WindowGeometry Win32Form::windowPlace() const {
   RECT r = {};
   if (IsIconic(window_) || IsZoomed(window_)) {
     // Minimised or maximised: the place the window returns to.
     WINDOWPLACEMENT placement = {sizeof(WINDOWPLACEMENT)};
     GetWindowPlacement(window_, &placement);
-    r = placement.rcNormalPosition;
+    MONITORINFO monitor = {sizeof(MONITORINFO)};
+    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
+    bool tool = GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW;
+    r = NormalRectOnScreen(placement, monitor, tool);
   } else {
     GetWindowRect(window_, &r);
   }
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-void Win32Form::setGeometry(const WindowGeometry& g) {
+void Win32Form::placeWindow(const WindowGeometry& g) {
   SetWindowPos(window_, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -63,8 +63,8 @@ class Win32Form final : public FormFrontEnd {
   std::unique_ptr<Canvas> createCanvas(int32_t width, int32_t height) override;
   void presentCanvas() override;
   void presentStatus() override;
-  WindowGeometry geometry() const override;
-  void setGeometry(const WindowGeometry& geometry) override;
+  WindowGeometry windowPlace() const override;
+  void placeWindow(const WindowGeometry& place) override;
   void focusNotes() override;
   std::optional<PixelPoint> pointerInDrawingArea() const override;
   bool typingInField() const override;
