@@ -85,6 +85,7 @@ class MainWindow : public QWidget, public FormFrontEnd {
   void Connect(const PanelItem& item, QWidget* made);
   void FormChanged();
   void FitToFrame();
+  bool RunEndedArrived(QEvent* event);
   void NoteFrame();
   bool FilterKey(QKeyEvent* key);
   bool FilterWheel(QWheelEvent* wheel);

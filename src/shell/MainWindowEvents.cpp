@@ -198,6 +198,7 @@ void MainWindow::NoteFrame() {
 }
 
 bool MainWindow::event(QEvent* event) {
+  if (RunEndedArrived(event)) return true;
   bool handled = QWidget::event(event);
   switch (event->type()) {
     case QEvent::Move:
@@ -242,11 +243,40 @@ void MainWindow::setBusy(bool busy) {
   }
 }
 
+namespace {
+
+// The end of a run, posted behind what queued up during it. The event loop takes the events it
+// posted itself before those the window system brought in the same turn, so the end is
+// passed on once more: by its second arrival the window system's events of the run have gone.
+const QEvent::Type kRunEnded = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+class RunEnded final : public QEvent {
+ public:
+  explicit RunEnded(int turns) : QEvent(kRunEnded), turns_(turns) {}
+  int turns() const { return turns_; }
+
+ private:
+  int turns_;
+};
+
+}  // namespace
+
 void MainWindow::discardPendingInput() {
-  // Clicks and keys that queued up meanwhile reach the event filter now and are dropped there.
+  // Clicks and keys that queued up meanwhile are dropped by the event filter when the event
+  // loop takes them, after the task has returned; everything else runs then as it comes.
   discardingInput_ = true;
-  QApplication::processEvents();
-  discardingInput_ = false;
+  QCoreApplication::postEvent(this, new RunEnded(2));
+}
+
+bool MainWindow::RunEndedArrived(QEvent* event) {
+  if (event->type() != kRunEnded) return false;
+  int turns = static_cast<RunEnded*>(event)->turns();
+  if (turns > 1) {
+    QCoreApplication::postEvent(this, new RunEnded(turns - 1));
+  } else {
+    discardingInput_ = false;
+  }
+  return true;
 }
 
 void MainWindow::closeWindow() {

@@ -1,9 +1,12 @@
 // The Qt front-end wired to the window's behaviour: controls, keys, wheel, buttons and close.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -15,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "platform/QtPictureSource.h"
@@ -30,6 +34,13 @@
 
 namespace zf61 {
 namespace {
+
+// Lets the event loop take what is queued, as the program's own loop does between the user's
+// actions: after a run, clicks and keys count again once the loop has taken what came during
+// the run (and dropped it).
+void Settle() {
+  QTest::qWait(20);
+}
 
 const std::string kSquare = "hq\r\n0 0 100 0\r\n100 0 100 100\r\n100 100 0 100\r\n0 100 0 0\r\n";
 
@@ -105,6 +116,7 @@ TEST(MainWindow, GenerateByItsAcceleratorThenOkClosesAndHandsBack) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !w.window->label2()->text().isEmpty(); }));
   EXPECT_EQ(w.window->label2()->text().toStdString(), target);
   EXPECT_TRUE(w.window->button(ButtonControl::Button3)->isEnabled());
+  Settle();
   QTest::mouseClick(w.window->button(ButtonControl::Button1), Qt::LeftButton);
   EXPECT_FALSE(w.window->isVisible());
   EXPECT_NE(test::ReadBytes(w.dir / "JWC_TEMP.TXT").find("^@BM" + target), std::string::npos);
@@ -125,11 +137,41 @@ TEST(MainWindow, InputThatArrivedDuringARunIsDropped) {
   };
   click();
   w.window->discardPendingInput();  // as at the end of a run
-  QApplication::processEvents();
+  Settle();                         // the loop takes what was queued, then waits
   EXPECT_TRUE(w.window->label2()->text().isEmpty());  // the queued click made no second run
   click();
-  QApplication::processEvents();
+  Settle();
   EXPECT_FALSE(w.window->label2()->text().isEmpty());  // the same click, not dropped, does
+}
+
+// A close queued during a run runs after the run, not in the middle of its end: the message
+// that ends a run refused as too large shows while the window is still open.
+TEST(MainWindow, ACloseDuringARunWaitsForItsEnd) {
+  Window w;
+  w.window->edit(TextControl::Edit1)->setText(QString::fromStdString((w.dir / "p.bmp").string()));
+  w.window->comboBox3()->setCurrentIndex(7);
+  w.window->form().PaintBox1Resized(3000, 3000);  // 64 times 9 million pixels: refused
+  bool closedWhenTold = true, told = false;
+  struct MessageWatch : QObject {
+    std::function<void()> onShow;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Show && qobject_cast<QMessageBox*>(watched)) {
+        onShow();
+        QTimer::singleShot(0, static_cast<QMessageBox*>(watched), &QMessageBox::accept);
+      }
+      return false;
+    }
+  } watch;
+  watch.onShow = [&] {
+    told = true;
+    closedWhenTold = w.window->form().closed();
+  };
+  qApp->installEventFilter(&watch);
+  QCoreApplication::postEvent(w.window.get(), new QCloseEvent());  // queued during the run
+  w.window->form().Button3Click();
+  qApp->removeEventFilter(&watch);
+  EXPECT_TRUE(told);
+  EXPECT_FALSE(closedWhenTold);
 }
 
 TEST(MainWindow, ThePictureDialogAddsNoSuffix) {
@@ -177,24 +219,31 @@ TEST(MainWindow, RoomsArePickedAndSkippedWithTheMouse) {
   };
   auto status = [&] { return w.window->labelA1()->text().toStdString(); };
   QTest::mouseClick(box, Qt::LeftButton, {}, at(25, 15));
+  Settle();
   EXPECT_EQ(status(), "部屋 13.29 ㎡（8.20 帖）　選択 1 室・1 色");
   QTest::mouseClick(box, Qt::RightButton, {}, at(70, 20));
+  Settle();
   EXPECT_EQ(status(), "部屋 17.43 ㎡（10.76 帖）　選択 1 室・1 色　除外 1 室");
   QTest::mouseMove(box, at(130, 10));  // the pointer over the 1:20 detail tells its area
   EXPECT_EQ(status(), "部屋 1.00 ㎡（0.61 帖）　選択 1 室・1 色　除外 1 室");
   QTest::mouseClick(box, Qt::LeftButton, {}, at(10, 70));
+  Settle();
   w.window->edit(TextControl::Edit1)->setText(QString::fromStdString((w.dir / "p.bmp").string()));
   QTest::mouseClick(w.window->button(ButtonControl::Button3), Qt::LeftButton);
+  Settle();
   const QImage& picture = w.window->canvas().image();
   EXPECT_EQ(picture.pixel(at(25, 15)), qRgb(255, 0, 0));
   EXPECT_EQ(picture.pixel(at(10, 70)), qRgb(255, 0, 0));
   EXPECT_EQ(picture.pixel(at(70, 70)), qRgb(255, 255, 255));  // not picked
   QTest::mouseClick(box, Qt::LeftButton, {}, at(10, 70));      // un-picked
+  Settle();
   EXPECT_EQ(form.roomSelection()->picks().pickedCount(), 1u);
   w.window->focusNotes();
   QTest::keyClick(w.window.get(), Qt::Key_Delete);
+  Settle();
   EXPECT_TRUE(form.roomSelection()->picks().empty());
   QTest::mouseClick(box, Qt::LeftButton, {}, at(25, 15));
+  Settle();
   w.window->edit(TextControl::Edit4)->setText("0.1");  // rooms found again, picks cleared
   EXPECT_EQ(form.roomSelection(), nullptr);
   EXPECT_EQ(status(), "塗り方・隙間・円弧分割数が変わったので、部屋の選択を解除しました。");
@@ -207,6 +256,7 @@ TEST(MainWindow, SolidsGoBackWithTheirAreas) {
   w.window->checkBox1()->setChecked(true);
   w.window->edit(TextControl::Edit1)->clear();  // no picture name is needed
   QTest::mouseClick(w.window->button(ButtonControl::Button3), Qt::LeftButton);
+  Settle();
   EXPECT_EQ(w.window->labelA1()->text().toStdString(),
             "1 個の領域を塗りました。ＯＫでソリッドとして貼り付けます。");
   QTest::mouseClick(w.window->button(ButtonControl::Button1), Qt::LeftButton);

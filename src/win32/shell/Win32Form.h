@@ -80,7 +80,7 @@ class Win32Form final : public FormFrontEnd {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT panelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
   void onCommand(int id, int code);
   HWND textWindow(TextControl c) const;

@@ -40,7 +40,7 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wParam,
   Win32Form* self = OwnerOf<Win32Form>(window, message, lParam);
   if (message == WM_NCCREATE && self) self->window_ = window;
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  return self->handleMessage(message, wParam, lParam);
+  return self->handleMessage(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32Form::PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -49,7 +49,9 @@ LRESULT CALLBACK Win32Form::PanelProc(HWND panel, UINT message, WPARAM wParam, L
   return self->panelMessage(panel, message, wParam, lParam);
 }
 
-LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+// `window` is the window the message came with: the form lets go of its handle at WM_DESTROY,
+// and WM_NCDESTROY still follows.
+LRESULT Win32Form::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -81,7 +83,7 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return DefWindowProcW(window_, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Win32Form::panelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,7 +91,7 @@ LRESULT Win32Form::panelMessage(HWND panel, UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      return handleMessage(message, wParam, lParam);  // the controls' notices go to the form
+      return handleMessage(window_, message, wParam, lParam);  // the controls' notices: the form's
     case WM_ERASEBKGND: {
       RECT r;
       GetClientRect(panel, &r);
