@@ -229,8 +229,14 @@ std::optional<PixelPoint> MainWindow::pointerInDrawingArea() const {
   return PixelPoint{at.x(), at.y()};
 }
 
-bool MainWindow::typingInField() const {
-  return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
+bool MainWindow::controlTakesKeys() const {
+  // The focus may be on a part of a control (a radio button of the group box).
+  for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+    for (const PanelItem& item : kPanelItems) {
+      if (control(item.control) == w) return TakesKeys(item.kind);
+    }
+  }
+  return false;
 }
 
 void MainWindow::setBusy(bool busy) {

@@ -78,8 +78,9 @@ class FormFrontEnd {
   virtual void focusNotes() = 0;  // Memo1 takes the keyboard focus
   // Where the pointer is now, in drawing-area pixels; none when it is outside the drawing area.
   virtual std::optional<PixelPoint> pointerInDrawingArea() const = 0;
-  // Whether the keyboard focus is in one of the text fields, where keys are typed.
-  virtual bool typingInField() const = 0;
+  // Whether the keyboard focus is on a control that takes Enter and Delete itself: a text
+  // field or a list.
+  virtual bool controlTakesKeys() const = 0;
   // A busy pointer over the window while a long task runs.
   virtual void setBusy(bool busy) = 0;
   // Throws away the clicks and keys that arrived while a long task ran, so that none of them

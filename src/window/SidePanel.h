@@ -91,6 +91,13 @@ constexpr const PanelItem& PanelItemOf(PanelControl control) {
   return kPanelItems[static_cast<int>(control)];
 }
 
+// Whether a control of this kind takes Enter and Delete itself when it has the focus: text is
+// typed and edited in fields, lists are opened and chosen from. (Buttons take Space, not Enter,
+// in both windows.)
+constexpr bool TakesKeys(PanelKind kind) {
+  return kind == PanelKind::Edit || kind == PanelKind::DropDown;
+}
+
 // The panel's control behind each control the window's behaviour names.
 constexpr PanelControl PanelControlOf(TextControl control) {
   switch (control) {

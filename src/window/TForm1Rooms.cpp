@@ -133,9 +133,9 @@ void TForm1::ShowRoomUnder(PixelPoint at) {
 }
 
 // Enter picks the room under the pointer, Shift+Enter skips it, Delete clears the picks: in
-// 部屋 only, and not while a text field has the keys.
+// 部屋 only, and not while a field or a list has the focus, which take these keys themselves.
 bool TForm1::RoomKey(int key, bool shift) {
-  if (!RoomsWanted() || frontEnd_.typingInField()) return false;
+  if (!RoomsWanted() || frontEnd_.controlTakesKeys()) return false;
   if (key == kVkDelete) {
     Button7Click();
     return true;

@@ -123,6 +123,22 @@ TEST(MainWindow, GenerateByItsAcceleratorThenOkClosesAndHandsBack) {
   EXPECT_TRUE(std::filesystem::exists(w.dir / "fill.bmp"));
 }
 
+// Accelerators take Alt and Enter clicks no button, as in the Windows program.
+TEST(MainWindow, EnterAndAcceleratorLettersAsInTheWindowsProgram) {
+  Window w;
+  w.window->edit(TextControl::Edit1)->setText(QString::fromStdString((w.dir / "p.bmp").string()));
+  w.window->button(ButtonControl::Button4)->setFocus();
+  QTest::keyClick(w.window->button(ButtonControl::Button4), Qt::Key_G);
+  Settle();
+  EXPECT_TRUE(w.window->label2()->text().isEmpty());
+  w.window->button(ButtonControl::Button3)->setFocus();
+  QTest::keyClick(w.window->button(ButtonControl::Button3), Qt::Key_Return);
+  Settle();
+  EXPECT_TRUE(w.window->label2()->text().isEmpty());
+  QTest::keyClick(w.window.get(), Qt::Key_G, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w.window->label2()->text().isEmpty(); }));
+}
+
 TEST(MainWindow, InputThatArrivedDuringARunIsDropped) {
   Window w;
   w.window->edit(TextControl::Edit1)->setText(QString::fromStdString((w.dir / "p.bmp").string()));

@@ -271,6 +271,44 @@ TEST(Win32Form, AMaximisedWindowKeepsItsNormalPlaceOnTheScreen) {
   EXPECT_EQ(kept.height, 480);
 }
 
+// Accelerators take Alt and Enter clicks no button, as in the Qt window; messages carry the
+// information icon.
+TEST(Win32Form, EnterAndAcceleratorLettersAsInTheQtWindow) {
+  Window w;
+  SetWindowTextW(w.control(PanelControl::Edit1), (w.folder / L"p.bmp").wstring().c_str());
+  SetFocus(w.control(PanelControl::Button4));
+  PostMessageW(w.control(PanelControl::Button4), WM_CHAR, L'g', 1);
+  w.pump();
+  EXPECT_EQ(TextOf(w.control(PanelControl::Label2)), "");  // no picture: G alone is nothing
+  SetFocus(w.control(PanelControl::Button3));
+  PostMessageW(w.control(PanelControl::Button3), WM_KEYDOWN, VK_RETURN, 1);
+  w.pump();
+  EXPECT_EQ(TextOf(w.control(PanelControl::Label2)), "");  // Enter is not a click
+  w.accelerator(L'g');
+  EXPECT_NE(TextOf(w.control(PanelControl::Label2)), "");  // Alt+G is
+  static bool iconShown = false;
+  HHOOK hook = SetWindowsHookExW(
+      WH_CBT,
+      [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (code == HCBT_ACTIVATE) {
+          HWND box = reinterpret_cast<HWND>(wParam);
+          EnumChildWindows(
+              box,
+              [](HWND child, LPARAM) -> BOOL {
+                iconShown |= SendMessageW(child, STM_GETICON, 0, 0) != 0;
+                return TRUE;
+              },
+              0);
+          PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+      },
+      nullptr, GetCurrentThreadId());
+  w.window->showMessage("x");
+  UnhookWindowsHookEx(hook);
+  EXPECT_TRUE(iconShown);
+}
+
 TEST(Win32Form, CancelLeavesTheDrawingUnchanged) {
   Window w(false);
   // The window of the default size draws on a canvas of its drawing area too.

@@ -97,7 +97,7 @@ class FakeFrontEnd final : public FormFrontEnd {
   int presented = 0, statusShown = 0, notesFocused = 0, inputDiscarded = 0;
   bool busy = false, closed = false;
   std::optional<PixelPoint> pointer;  // where the pointer is over the drawing area, if it is
-  bool typing = false;                // a text field has the keyboard focus
+  bool controlHasKeys = false;        // a field or a list has the focus
   // Called whenever the status line is shown, to look at the window mid-task.
   std::function<void()> onStatus;
 
@@ -135,7 +135,7 @@ class FakeFrontEnd final : public FormFrontEnd {
   void placeWindow(const WindowGeometry& g) override { windowGeometry = g; }
   void focusNotes() override { ++notesFocused; }
   std::optional<PixelPoint> pointerInDrawingArea() const override { return pointer; }
-  bool typingInField() const override { return typing; }
+  bool controlTakesKeys() const override { return controlHasKeys; }
   void setBusy(bool on) override { busy = on; }
   void discardPendingInput() override { ++inputDiscarded; }
   void closeWindow() override {

@@ -96,11 +96,11 @@ TEST(RoomPicking, SkipClearKeysHoverAndWhatIsNotAClick) {
   EXPECT_EQ(h.pixel(70, 20), kWhitePixel);
   EXPECT_EQ(h.pixel(25, 15), Pixel(kRed));
   EXPECT_EQ(h.pixel(130, 10), Pixel(kRed));
-  // Delete clears, but not while a text field has the keys.
-  h.frontEnd.typing = true;
+  // Delete clears, but not while a field or a list has the keys.
+  h.frontEnd.controlHasKeys = true;
   EXPECT_FALSE(h.form->FormKeyDown(kVkDelete, false));
   EXPECT_FALSE(h.form->roomSelection()->picks().empty());
-  h.frontEnd.typing = false;
+  h.frontEnd.controlHasKeys = false;
   EXPECT_TRUE(h.form->FormKeyDown(kVkDelete, false));
   EXPECT_TRUE(h.form->roomSelection()->picks().empty());
   EXPECT_EQ(h.status(), kStatusPicksCleared);

@@ -16,7 +16,9 @@ constexpr size_t kPathChars = 32768;
 }  // namespace
 
 void ShowMessageBox(HWND owner, std::string_view utf8) {
-  MessageBoxW(owner, Utf8ToWide(utf8).c_str(), Utf8ToWide(kApplicationTitle).c_str(), MB_OK);
+  // The information icon, as Qt's message box shows it.
+  MessageBoxW(owner, Utf8ToWide(utf8).c_str(), Utf8ToWide(kApplicationTitle).c_str(),
+              MB_OK | MB_ICONINFORMATION);
 }
 
 std::optional<Colour> RunColourDialog(HWND owner, Colour initial) {

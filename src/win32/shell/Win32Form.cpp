@@ -170,10 +170,11 @@ std::optional<PixelPoint> Win32Form::pointerInDrawingArea() const {
   return PixelPoint{at.x, at.y};
 }
 
-bool Win32Form::typingInField() const {
+bool Win32Form::controlTakesKeys() const {
   HWND focus = GetFocus();
+  if (!focus) return false;
   for (const PanelItem& item : kPanelItems) {
-    if (item.kind == PanelKind::Edit && focus && focus == control(item.control)) return true;
+    if (focus == control(item.control)) return TakesKeys(item.kind);
   }
   return false;
 }

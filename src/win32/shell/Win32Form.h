@@ -67,7 +67,7 @@ class Win32Form final : public FormFrontEnd {
   void placeWindow(const WindowGeometry& place) override;
   void focusNotes() override;
   std::optional<PixelPoint> pointerInDrawingArea() const override;
-  bool typingInField() const override;
+  bool controlTakesKeys() const override;
   void setBusy(bool busy) override;
   void discardPendingInput() override;
   void closeWindow() override;

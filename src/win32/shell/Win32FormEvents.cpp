@@ -21,6 +21,12 @@ bool IsButtonDown(UINT message) {
   return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
 }
 
+// Push buttons, radio buttons and check boxes: the windows of the BUTTON class.
+bool IsButton(HWND window) {
+  wchar_t name[16] = {};
+  return GetClassNameW(window, name, 16) > 0 && lstrcmpiW(name, L"Button") == 0;
+}
+
 bool IsButtonUp(UINT message) {
   return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
 }
@@ -151,6 +157,11 @@ bool Win32Form::preTranslate(const MSG& msg) {
   if (msg.message == WM_KEYDOWN) {
     bool shift = GetKeyState(VK_SHIFT) < 0;
     return form_->FormKeyDown(static_cast<int>(msg.wParam), shift);
+  }
+  if (msg.message == WM_CHAR && msg.wParam > L' ' && IsButton(msg.hwnd)) {
+    // A letter alone on a focused button would click the button of that accelerator letter;
+    // accelerators take Alt, as in the Qt window.
+    return true;
   }
   if (msg.message == WM_MOUSEWHEEL) {
     POINT at = {GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};  // screen coordinates
