@@ -109,6 +109,7 @@ class TForm1 {
   RegionQuery QueryFromControls(bool openEnds);
   RegionQuery CurrentQuery() const;  // the same, without writing the division count back
   bool MakePlan(const GenerationRequest& request, TraceProgress* progress, FillPlan& plan);
+  bool HandBackAsPicture();
   bool HandBackAsSolids();
 
   // Rooms picked with the mouse or the keys.

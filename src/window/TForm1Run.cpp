@@ -23,32 +23,23 @@ std::string PreviewStatus(size_t regions, size_t openEnds) {
 
 }  // namespace
 
+// When the fill cannot go back, the window stays open and says why: the picture would be lost
+// with the window (another name can be chosen), the solids could not be made. The exchange
+// file is written when it closes, as ever.
 void TForm1::Button1Click() {
-  if (frontEnd_.selectedItem(ChoiceControl::ComboBox4) == 1) {
-    if (!HandBackAsSolids()) {
-      // Nothing was added: the window stays open, and the drawing is as it was.
-      frontEnd_.setText(TextControl::LabelA1, kStatusSolidsFailed);
-      frontEnd_.presentStatus();
-      return;
-    }
-    frontEnd_.setText(TextControl::LabelA1, kStatusWritingFile);
-    frontEnd_.presentStatus();
-    frontEnd_.closeWindow();
-    return;
-  }
-  std::string target = TextOf(TextControl::Label2);
-  HandBack handed = handBackPicture(store_, NativePath(target), services_.codec.utf8ToCp932(target),
-                                    tempPicturePath_, placement_, services_.files);
-  if (handed == HandBack::CopyFailed) {
-    // The picture would be lost with the window: it stays open, so that another name can be
-    // chosen. The exchange file is written when it closes, as ever.
-    frontEnd_.setText(TextControl::LabelA1, kStatusCopyFailed);
-    frontEnd_.presentStatus();
-    return;
-  }
-  frontEnd_.setText(TextControl::LabelA1, kStatusWritingFile);
+  bool solids = frontEnd_.selectedItem(ChoiceControl::ComboBox4) == 1;
+  bool handed = solids ? HandBackAsSolids() : HandBackAsPicture();
+  frontEnd_.setText(TextControl::LabelA1, handed   ? kStatusWritingFile
+                                          : solids ? kStatusSolidsFailed
+                                                   : kStatusCopyFailed);
   frontEnd_.presentStatus();
-  frontEnd_.closeWindow();
+  if (handed) frontEnd_.closeWindow();
+}
+
+bool TForm1::HandBackAsPicture() {
+  std::string target = TextOf(TextControl::Label2);
+  return handBackPicture(store_, NativePath(target), services_.codec.utf8ToCp932(target),
+                         tempPicturePath_, placement_, services_.files) != HandBack::CopyFailed;
 }
 
 void TForm1::Button2Click() {

@@ -5,9 +5,8 @@
 #include <cmath>
 #include <filesystem>
 
-#include "exchange/ExchangeReader.h"
 #include "fill/RoomSelection.h"
-#include "rooms/CgalRoomFinder.h"
+#include "support/HousePlan.h"
 
 namespace zf61 {
 namespace {
@@ -76,20 +75,9 @@ TEST(FillPlan, EverythingUnlessPickedOnlyThePickedByColourOrAllButTheSkipped) {
   EXPECT_EQ(picked.count(), 3u);
 }
 
-// The house of the samples: a 1:100 plan with double walls, doors, a column and a bathtub, and
-// a 1:20 detail of a toilet beside it (paper millimetres after "bz").
 RoomSelection HouseRooms(double gap) {
   DrawingStore store;
-  ExchangeReader reader(store);
-  EXPECT_TRUE(reader.readExchangeFile(std::filesystem::path(ZF61_PROJECT_SAMPLES_DIR) /
-                                      "house_plan" / "JWC_TEMP.TXT"));
-  TgraAttribute att;
-  RegionTracer tracer(store, att);
-  CgalRoomFinder finder;
-  RegionQuery query{FillMethod::Rooms, 24, gap, false};
-  FoundRegions found;
-  EXPECT_TRUE(FindRegions(query, store, att, tracer, &finder, nullptr, found));
-  return RoomSelection(query, std::move(found), RealScale::OfDrawing(store, att, 24));
+  return test::HouseRooms(store, gap);
 }
 
 TEST(RoomSelection, RoomsUnderPointsAndTheirAreasAtTheScaleOfTheirGroup) {

@@ -10,8 +10,8 @@
 #include "fill/RoomLocator.h"
 #include "fill/RoomSelection.h"
 #include "output/SolidHandBack.h"
-#include "rooms/CgalRoomFinder.h"
 #include "solids/CgalAreaSplitter.h"
+#include "support/HousePlan.h"
 #include "support/TempDir.h"
 #include "window/ControlChecks.h"
 
@@ -53,16 +53,8 @@ double Area(const std::vector<PointD>& p) {
 // The house of the samples: rooms A (red) and D (blue) and a wall's cavity (red) picked.
 TEST(SolidHandBack, PickedRoomsComeBackAsSolidsWithTheirAreasWrittenIn) {
   DrawingStore store;
-  ExchangeReader reader(store);
-  ASSERT_TRUE(reader.readExchangeFile(std::filesystem::path(ZF61_PROJECT_SAMPLES_DIR) /
-                                      "house_plan" / "JWC_TEMP.TXT"));
+  RoomSelection rooms = test::HouseRooms(store, 0.0);
   TgraAttribute att;
-  RegionTracer tracer(store, att);
-  CgalRoomFinder finder;
-  RegionQuery query{FillMethod::Rooms, 24, 0.0, false};
-  FoundRegions found;
-  ASSERT_TRUE(FindRegions(query, store, att, tracer, &finder, nullptr, found));
-  RoomSelection rooms(query, std::move(found), RealScale::OfDrawing(store, att, 24));
   const Colour red = MakeColour(255, 0, 0), blue = MakeColour(0, 0, 255);
   ASSERT_TRUE(rooms.pickAt({25, 15}, red) && rooms.pickAt({70, 70}, blue));
   ASSERT_TRUE(rooms.pickAt({50, 60}, red));  // the middle wall's cavity: too narrow for a label
