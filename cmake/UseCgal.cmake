@@ -17,7 +17,7 @@ function(zf61_use_cgal target)
     find_package(CGAL REQUIRED)
     target_link_libraries(${target} PRIVATE CGAL::CGAL)
   endif()
-  if(ZF61_SANITIZE)
+  if(ZF61_SANITIZE OR ZF61_FUZZ)
     # CGAL's face lists reach their faces by a static downcast from the list's node type, which
     # the sanitizer's type check reports although the object is the face; address checks stay.
     target_compile_options(${target} PRIVATE -fno-sanitize=vptr)

@@ -7,7 +7,7 @@ build=${1:?build folder}
 seconds=${2:-20}
 root=$(cd "$(dirname "$0")/.." && pwd)
 status=0
-for target in fuzz_reader fuzz_picture fuzz_settings fuzz_bmp fuzz_tracer fuzz_metafile; do
+for target in fuzz_reader fuzz_picture fuzz_settings fuzz_bmp fuzz_tracer fuzz_metafile fuzz_solids; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   cp -n "$root/fuzz/seeds/$target/"* "$corpus/" 2>/dev/null || true

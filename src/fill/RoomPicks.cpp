@@ -50,8 +50,9 @@ std::vector<RoomPicks::ColourRooms> RoomPicks::byColour() const {
   std::vector<Entry> entries;
   for (const auto& [room, mark] : marks_) {
     if (mark.skipped) continue;
+    const Colour colour = mark.colour;
     auto same = std::find_if(entries.begin(), entries.end(),
-                             [&](const Entry& e) { return e.rooms.colour == mark.colour; });
+                             [colour](const Entry& e) { return e.rooms.colour == colour; });
     if (same == entries.end()) {
       entries.push_back({mark.order, {mark.colour, {room}}});
     } else {

@@ -76,6 +76,23 @@ class PartShape {
   const std::vector<const SolidPiece*>& pieces_;
 };
 
+struct Bounds {
+  double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
+  double width() const { return maxX - minX; }
+  double height() const { return maxY - minY; }
+};
+
+Bounds BoundsOf(const PaintedPart& part) {
+  Bounds b;
+  for (const auto& wall : part.boundary) {
+    for (const PointD& p : wall) {
+      b.minX = std::min(b.minX, p.x), b.maxX = std::max(b.maxX, p.x);
+      b.minY = std::min(b.minY, p.y), b.maxY = std::max(b.maxY, p.y);
+    }
+  }
+  return b;
+}
+
 struct Cell {
   PointD centre;
   double half;      // half its side
@@ -85,22 +102,23 @@ struct Cell {
 };
 
 // The point of the part farthest from its walls, to within `precision`.
-PointD Pole(const PartShape& shape, const PaintedPart& part, double precision) {
-  double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
-  for (const auto& wall : part.boundary) {
-    for (const PointD& p : wall) {
-      minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
-      minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
+PointD Pole(const PartShape& shape, const Bounds& b, double precision) {
+  PointD middle{(b.minX + b.maxX) / 2, (b.minY + b.maxY) / 2};
+  // Square cells as wide as the part is narrow, but not so many that a sliver of a part costs
+  // more than the search may.
+  double side = std::max(std::min(b.width(), b.height()),
+                         std::max(b.width(), b.height()) / kMaxCells);
+  if (!(side > 0) || !std::isfinite(side)) return middle;
+  std::priority_queue<Cell> cells;
+  auto add = [&](PointD c, double half) { cells.push({c, half, shape.distance(c)}); };
+  int columns = static_cast<int>(std::ceil(b.width() / side));
+  int rows = static_cast<int>(std::ceil(b.height() / side));
+  for (int i = 0; i < std::max(columns, 1); ++i) {
+    for (int j = 0; j < std::max(rows, 1); ++j) {
+      add({b.minX + (i + 0.5) * side, b.minY + (j + 0.5) * side}, side / 2);
     }
   }
-  double side = std::min(maxX - minX, maxY - minY);
-  if (!(side > 0)) return {(minX + maxX) / 2, (minY + maxY) / 2};
-  std::priority_queue<Cell> cells;
-  auto add = [&](PointD c, double half) { cells.push({c, half, shape.distance(c), }); };
-  for (double x = minX; x < maxX; x += side) {
-    for (double y = minY; y < maxY; y += side) add({x + side / 2, y + side / 2}, side / 2);
-  }
-  Cell best{{(minX + maxX) / 2, (minY + maxY) / 2}, 0, 0};
+  Cell best{middle, 0, 0};
   best.distance = shape.distance(best.centre);
   for (int examined = 0; !cells.empty() && examined < kMaxCells; ++examined) {
     Cell cell = cells.top();
@@ -157,8 +175,11 @@ std::optional<PointD> PlaceLabel(const PaintedPart& part,
   if (part.boundary.empty() || pieces.empty() || !(box.width > 0) || !(box.height > 0)) {
     return std::nullopt;
   }
+  // A part narrower than the label has no place for it.
+  Bounds bounds = BoundsOf(part);
+  if (!(bounds.width() >= box.width) || !(bounds.height() >= box.height)) return std::nullopt;
   PartShape shape(part, pieces);
-  PointD pole = Pole(shape, part, box.height / 4);
+  PointD pole = Pole(shape, bounds, box.height / 4);
   PointD low{pole.x - box.width / 2, pole.y - box.height / 2};
   PointD high{pole.x + box.width / 2, pole.y + box.height / 2};
   for (PointD corner : {low, high, PointD{low.x, high.y}, PointD{high.x, low.y}}) {

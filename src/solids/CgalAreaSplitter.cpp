@@ -3,6 +3,7 @@
 // without a change); painted faces grouped into parts between the rings.
 #include "solids/CgalAreaSplitter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <vector>
@@ -63,7 +64,7 @@ std::vector<PaintedPart> FindParts(Triangulation& t) {
     while (!todo.empty()) {
       Face face = todo.back();
       todo.pop_back();
-      found.area += std::fabs(t.triangle(face).area());
+      found.area += std::max(t.triangle(face).area(), 0.0);
       for (int i = 0; i < 3; ++i) {
         Face next = face->neighbor(i);
         bool ring = RingsAlong(t, face, i) > 0;

@@ -19,6 +19,15 @@ bool ConvexQuad(Face face, int i, std::array<Point, 4>& q) {
   return true;
 }
 
+double TwiceArea(const SolidPiece& piece) {
+  double twice = 0;
+  for (int k = 0; k < piece.count; ++k) {
+    const PointD &a = piece.corners[k], &b = piece.corners[(k + 1) % piece.count];
+    twice += a.x * b.y - b.x * a.y;
+  }
+  return twice;
+}
+
 bool Mergeable(const Triangulation& t, Face face, int i) {
   Face other = face->neighbor(i);
   return !t.is_infinite(other) && other->info().painted && !other->info().merged &&
@@ -45,6 +54,9 @@ std::vector<SolidPiece> MergeIntoPieces(Triangulation& t) {
     }
     if (piece.count == 3) {
       for (int k = 0; k < 3; ++k) piece.corners[k] = ToPoint(face->vertex(k)->point());
+      // A sliver whose corners are so nearly in line that its area comes out as nothing in
+      // doubles covers nothing: it is left out rather than written as a flat solid.
+      if (!(TwiceArea(piece) > 0)) continue;
     }
     pieces.push_back(piece);
   }

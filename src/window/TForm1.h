@@ -141,7 +141,9 @@ class TForm1 {
   std::optional<RasterImage> backBuffer_;
   std::optional<RasterImage> dragImage_;
   PicturePlacement placement_;
-  std::optional<FillPlan> lastPlan_;  // what the last picture painted, for solids on OK
+  // What the last picture painted and at how many chords per curve, for solids on OK.
+  std::optional<FillPlan> lastPlan_;
+  int lastDivisions_ = kDefaultArcDivisions;
   std::optional<FoundRegions> preview_;  // shown until the next view change
   std::optional<RoomSelection> roomSelection_;
   std::optional<size_t> roomUnderPointer_;

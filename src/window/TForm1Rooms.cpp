@@ -60,7 +60,7 @@ bool TForm1::EnsureRooms(const RegionQuery& query, TraceProgress* progress) {
     return false;
   }
   roomSelection_.emplace(query, std::move(found),
-                         RealScale::OfDrawing(store_, att_, tracer_.arcDivisionCount()));
+                         RealScale::OfDrawing(store_, att_, query.divisions));
   return true;
 }
 

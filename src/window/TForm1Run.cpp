@@ -53,7 +53,7 @@ bool TForm1::HandBackAsSolids() {
   if (!lastPlan_) return true;
   if (!services_.splitter) return false;
   bool labels = frontEnd_.selectedItem(ChoiceControl::CheckBox1) == 1;
-  RealScale scale = RealScale::OfDrawing(store_, att_, tracer_.arcDivisionCount());
+  RealScale scale = RealScale::OfDrawing(store_, att_, lastDivisions_);
   return HandBackSolids(store_, *lastPlan_, *services_.splitter, scale,
                         labels ? AreaLabeller(AreaLabel) : AreaLabeller(), services_.codec)
       .split;
@@ -96,6 +96,7 @@ void TForm1::Button3Click() {
     frontEnd_.setText(TextControl::Label2, result.targetPath);
     placement_ = result.placement;
     lastPlan_ = std::move(result.plan);
+    lastDivisions_ = request.divisions;
   }
   if (result.outcome == GenerationOutcome::Stopped) {
     EndLongTask(kStatusStopped);
