@@ -5,12 +5,12 @@
 
 #include <filesystem>
 
-#include "PlanWorkload.h"
 #include "exchange/ExchangeWriter.h"
 #include "fill/RoomSelection.h"
 #include "output/SolidHandBack.h"
 #include "rooms/CgalRoomFinder.h"
 #include "solids/CgalAreaSplitter.h"
+#include "support/PlanGrid.h"
 #include "window/ControlChecks.h"
 
 namespace {
@@ -24,7 +24,7 @@ class AsciiCodec final : public zf61::TextCodec {
 void BM_SolidsOfPickedRooms(benchmark::State& state) {
   size_t count = static_cast<size_t>(state.range(0));
   zf61::DrawingStore store;
-  zf61::bench::FillFloorPlan(store, count);
+  zf61::test::FillPlanGrid(store, count);
   zf61::TgraAttribute att;
   zf61::RegionTracer tracer(store, att);
   zf61::CgalRoomFinder finder;
@@ -36,7 +36,7 @@ void BM_SolidsOfPickedRooms(benchmark::State& state) {
   const zf61::Colour colours[] = {zf61::MakeColour(255, 0, 0), zf61::MakeColour(0, 160, 0),
                                   zf61::MakeColour(0, 0, 255)};
   for (size_t i = 0; i < count; ++i) {
-    rooms.pickAt(zf61::bench::RoomCentre(count, i), colours[i % 3]);
+    rooms.pickAt(zf61::test::PlanRoomCentre(count, i), colours[i % 3]);
   }
   zf61::FillPlan plan = rooms.plan(colours[0], 128);
   zf61::CgalAreaSplitter splitter;

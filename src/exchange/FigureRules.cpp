@@ -3,21 +3,18 @@
 #include <cmath>
 
 #include "exchange/ReaderRules.h"
+#include "exchange/SolidCorners.h"
 #include "model/Numbers.h"
 
 namespace zf61 {
 namespace {
-
-// Solid corners closer than this on both axes are the same corner.
-constexpr double kSolidPointTolerance = 1e-10;
 
 struct Corner {
   double x, y;
 };
 
 bool SameCorner(const Corner& a, const Corner& b) {
-  return std::fabs(a.x - b.x) <= kSolidPointTolerance &&
-         std::fabs(a.y - b.y) <= kSolidPointTolerance;
+  return SameSolidCorner(a.x, a.y, b.x, b.y);
 }
 
 Corner CornerAt(const Fields& f, int firstField) {

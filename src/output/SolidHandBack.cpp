@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "exchange/ExchangeWriter.h"
+#include "exchange/SolidCorners.h"
 #include "model/Numbers.h"
 #include "output/AreaLabels.h"
 
@@ -14,13 +16,33 @@ int OverWhite(int channel, int opacity) {
   return static_cast<int>(RoundHalfAway(255.0 + (channel - 255) * opacity / 255.0));
 }
 
-std::string SolidRecord(const SolidPiece& piece) {
-  std::string line = "sl";
+// The record of a piece as Jw_cad will read it back: corners that its numbers make one corner
+// are written once (a quadrangle becomes a triangle), and a piece left with fewer than three
+// corners, or with no area, covers nothing and is not written.
+std::optional<std::string> SolidRecord(const SolidPiece& piece) {
+  std::vector<std::pair<std::string, std::string>> texts;
+  std::vector<PointD> read;
   for (int k = 0; k < piece.count; ++k) {
-    for (double v : {piece.corners[k].x, piece.corners[k].y}) {
-      line += ' ';
-      line += FormatGeneral(v);
-    }
+    std::string x = FormatGeneral(piece.corners[k].x), y = FormatGeneral(piece.corners[k].y);
+    PointD p{ParseFloat(x), ParseFloat(y)};
+    bool repeated = std::any_of(read.begin(), read.end(), [&](const PointD& q) {
+      return SameSolidCorner(p.x, p.y, q.x, q.y);
+    });
+    if (repeated) continue;
+    read.push_back(p);
+    texts.emplace_back(std::move(x), std::move(y));
+  }
+  double twice = 0;
+  for (size_t k = 0; k < read.size(); ++k) {
+    twice += read[k].x * read[(k + 1) % read.size()].y - read[(k + 1) % read.size()].x * read[k].y;
+  }
+  if (read.size() < 3 || !(twice > 0)) return std::nullopt;
+  std::string line = "sl";
+  for (const auto& [x, y] : texts) {
+    line += ' ';
+    line += x;
+    line += ' ';
+    line += y;
   }
   return line;
 }
@@ -79,8 +101,12 @@ SolidHandBackResult HandBackSolids(DrawingStore& store, const FillPlan& plan,
     if (areas[i].pieces.empty()) continue;
     store.appendOutputLine("lc10 " + std::to_string(SolidColour(plan.layers[i].colour,
                                                                 plan.opacity)));
-    for (const SolidPiece& piece : areas[i].pieces) store.appendOutputLine(SolidRecord(piece));
-    result.solids += areas[i].pieces.size();
+    for (const SolidPiece& piece : areas[i].pieces) {
+      std::optional<std::string> record = SolidRecord(piece);
+      if (!record) continue;
+      store.appendOutputLine(*record);
+      ++result.solids;
+    }
   }
   if (labeller) {
     for (const SplitArea& area : areas) {

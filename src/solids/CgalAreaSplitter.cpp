@@ -20,7 +20,8 @@ using solids::RingsAlong;
 using solids::Triangulation;
 
 // The ring's points without its closing repeat, repeats in a row and points that are not
-// numbers; fewer than three points enclose nothing.
+// numbers. Two points are a wall standing free in a room, run along there and back: it paints
+// nothing, but the room's label keeps clear of it.
 std::vector<Point> RingPoints(const ClosedRegion& ring) {
   std::vector<Point> points;
   for (const PointD& p : ring.points) {
@@ -29,7 +30,7 @@ std::vector<Point> RingPoints(const ClosedRegion& ring) {
     if (points.empty() || points.back() != q) points.push_back(q);
   }
   while (points.size() > 1 && points.back() == points.front()) points.pop_back();
-  if (points.size() < 3) points.clear();
+  if (points.size() < 2) points.clear();
   return points;
 }
 

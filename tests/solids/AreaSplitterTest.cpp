@@ -81,6 +81,12 @@ TEST(AreaSplitter, HolesOverlapsSharedWallsAndWallsStandingFree) {
   EXPECT_NEAR(Total(spur), 100, 1e-9);
   ASSERT_EQ(spur.parts.size(), 1u);
   EXPECT_EQ(spur.parts[0].boundary.size(), 6u);  // three sides, two halves of one, the spur
+  // A wall standing free in a room (its ring runs there and back): the room is whole, the wall
+  // one of its walls.
+  SplitArea free = Split({Rectangle(0, 0, 10, 10), {{{4, 5}, {6, 5}, {4, 5}}}});
+  EXPECT_NEAR(Total(free), 100, 1e-9);
+  ASSERT_EQ(free.parts.size(), 1u);
+  EXPECT_EQ(free.parts[0].boundary.size(), 5u);
   // Nothing that encloses anything, and absurd points, give nothing and no failure.
   EXPECT_TRUE(Split({{{{0, 0}, {1, 1}, {0, 0}}}, {{{NAN, 0}, {1, 0}, {1, 1}}}}).pieces.empty());
 }
