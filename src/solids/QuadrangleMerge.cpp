@@ -54,11 +54,10 @@ std::vector<SolidPiece> MergeIntoPieces(Triangulation& t) {
     }
     if (piece.count == 3) {
       for (int k = 0; k < 3; ++k) piece.corners[k] = ToPoint(face->vertex(k)->point());
-      // A sliver whose corners are so nearly in line that its area comes out as nothing in
-      // doubles covers nothing: it is left out rather than written as a flat solid.
-      if (!(TwiceArea(piece) > 0)) continue;
     }
-    pieces.push_back(piece);
+    // A sliver whose corners are so nearly in line that its area comes out as nothing in
+    // doubles covers nothing: it is left out rather than written as a flat solid.
+    if (TwiceArea(piece) > 0) pieces.push_back(piece);
   }
   return pieces;
 }
