@@ -32,7 +32,6 @@ struct PictureControls {
   std::string edit4;           // the gap between ends that rooms join
   int magnification = 1;       // ComboBox3's factor, 1..8
   int handBackIndex = 0;       // ComboBox4: 0 the picture, 1 solids
-  bool areaLabels = false;     // CheckBox1: rooms' areas written in with the solids
 };
 
 // How the fill goes back to Jw_cad on OK.
@@ -51,7 +50,6 @@ struct GenerationRequest {
   double gap = 0.0;       // not a number or below 0: 0
   int magnification = 1;  // the picture is this many times finer than the drawing area
   HandBackKind handBack = HandBackKind::Picture;
-  bool areaLabels = false;
 };
 
 enum class GenerationOutcome {

@@ -67,7 +67,6 @@ GenerationRequest CheckControls(const PictureControls& controls, std::string_vie
   request.gap = gap > 0.0 && std::isfinite(gap) ? gap : 0.0;
   request.magnification = std::clamp(controls.magnification, 1, kMaxMagnification);
   request.handBack = controls.handBackIndex == 1 ? HandBackKind::Solids : HandBackKind::Picture;
-  request.areaLabels = controls.areaLabels;
   // The picture on screen only shows what solids will cover: no file is made for them.
   if (request.handBack == HandBackKind::Solids) return request;
   request.message = NameMessage(controls, codec);

@@ -122,7 +122,6 @@ PictureControls TForm1::ControlValues() const {
   controls.edit4 = TextOf(TextControl::Edit4);
   controls.magnification = MagnificationOfItem(frontEnd_.selectedItem(ChoiceControl::ComboBox3));
   controls.handBackIndex = frontEnd_.selectedItem(ChoiceControl::ComboBox4);
-  controls.areaLabels = frontEnd_.selectedItem(ChoiceControl::CheckBox1) == 1;
   return controls;
 }
 
