@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeFrontEnd.h"
+#include "files/PathText.h"
 #include "model/Numbers.h"
 #include "window/Captions.h"
 #include "window/KeyCodes.h"
@@ -218,7 +219,7 @@ TEST(RunFlow, ANameShiftJisCannotHoldIsRefused) {
   f.start();
   for (const char* name : {"pl\xC3\xB6t.bmp", "\xEB\xB0\xA9.bmp"}) {  // "plöt", a Korean "방"
     f.frontEnd.messages.clear();
-    f.text(TextControl::Edit1) = (f.dir / name).string();
+    f.text(TextControl::Edit1) = PathToUtf8(f.dir.path(), true) + name;
     f.form->Button3Click();
     ASSERT_EQ(f.frontEnd.messages.size(), 1u) << name;
     std::string character = std::string(name).substr(name[0] == 'p' ? 2 : 0, name[0] == 'p' ? 2 : 3);
@@ -227,7 +228,7 @@ TEST(RunFlow, ANameShiftJisCannotHoldIsRefused) {
     EXPECT_TRUE(f.text(TextControl::Label2).empty());
     EXPECT_FALSE(std::filesystem::exists(f.dir / "zf61_temp.BMP"));
   }
-  f.text(TextControl::Edit1) = (f.dir / "図.bmp").string();  // Japanese names are fine
+  f.text(TextControl::Edit1) = PathToUtf8(f.dir.path(), true) + "図.bmp";  // Japanese is fine
   f.form->Button3Click();
   EXPECT_EQ(f.frontEnd.messages.size(), 1u);
   EXPECT_FALSE(f.text(TextControl::Label2).empty());
