@@ -11,14 +11,15 @@
 
 #include "support/MetafileBytes.h"
 #include "support/PictureBytes.h"
+#include "support/PictureScenes.h"
 #include "support/TempDir.h"
 
 namespace zf61 {
 namespace {
 
+using test::kBluePixel;
+using test::kRedPixel;
 constexpr uint32_t kBlackPixel = 0xFF000000u;
-constexpr uint32_t kBluePixel = 0xFF0000FFu;
-constexpr uint32_t kRedPixel = 0xFFFF0000u;
 
 // The picture drawn into (0, 0)-(width, height) over a blue canvas.
 RasterImage DrawnOverBlue(const Picture& picture, int width = 200, int height = 100) {
@@ -127,32 +128,8 @@ TEST(QtPictures, IconsShowTheBackgroundThroughTheirMask) {
 }
 
 TEST(QtPictures, MetafilesAndIconsTurnWithTheirBox) {
-  test::TempDir dir;
-  test::WriteBytes(dir / "red.emf", test::RedEmf());
-  test::WriteBytes(dir / "half.ico", test::HalfRedIcon(32));
-  QtPictureSource source;
-  for (const char* name : {"red.emf", "half.ico"}) {
-    std::optional<Picture> picture = source.load((dir / name).string());
-    ASSERT_TRUE(picture) << name;
-    QtCanvas canvas(120, 220);
-    const Colour blue = MakeColour(0, 0, 255);
-    canvas.setPen(blue, 1);
-    canvas.setBrush(blue, BrushStyle::Solid);
-    canvas.rectangle(0, 0, 120, 220);
-    // A quarter turn of a 200 x 100 box: the picture's width runs down from (110, 0), its
-    // height leftwards.
-    canvas.drawPictureTurned(*picture, {{110, 0}, {110, 200}, {10, 0}});
-    RasterImage px = canvas.readPixels();
-    if (std::string(name) == "red.emf") {
-      EXPECT_EQ(px.at(60, 100), kRedPixel);    // the inset rectangle
-      EXPECT_EQ(px.at(100, 100), kBluePixel);  // its margin, unpainted
-      EXPECT_EQ(px.at(60, 10), kBluePixel);
-    } else {
-      EXPECT_EQ(px.at(60, 50), kBluePixel);  // masked out
-      EXPECT_EQ(px.at(60, 150), kRedPixel);
-    }
-    EXPECT_EQ(px.at(115, 100), kBluePixel) << name;  // nothing beyond the box
-  }
+  test::CheckMetafilesAndIconsTurnWithTheirBox<QtCanvas, QtPictureSource>(
+      [](const std::filesystem::path& path) { return path.string(); });
 }
 
 }  // namespace
