@@ -10,11 +10,11 @@
 #include "fill/FillPainter.h"
 #include "output/BmpWriter.h"
 #include "output/PictureGenerator.h"
-#include "window/ControlChecks.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "view/CanvasPrimitives.h"
 #include "view/ViewNavigator.h"
+#include "window/ControlChecks.h"
 
 namespace {
 

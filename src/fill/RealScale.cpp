@@ -66,7 +66,8 @@ RealScale::RealScale(std::vector<RoomPiece> pieces, std::vector<double> scales)
 }
 
 int64_t RealScale::cellOf(double v, double origin) const {
-  return static_cast<int64_t>(std::clamp(std::floor((v - origin) / cell_), -kCellLimit, kCellLimit));
+  return static_cast<int64_t>(
+      std::clamp(std::floor((v - origin) / cell_), -kCellLimit, kCellLimit));
 }
 
 int64_t RealScale::cellKey(int64_t cx, int64_t cy) const {
@@ -102,8 +103,8 @@ double RealScale::scaleAt(PointD p) const {
   };
   for (uint32_t i : spanning_) consider(i);
   int64_t cx = cellOf(p.x, originX_), cy = cellOf(p.y, originY_);
-  int64_t farthest = std::max({std::abs(cx), std::abs(cy), std::abs(cx - lastCellX_),
-                               std::abs(cy - lastCellY_)});
+  int64_t farthest =
+      std::max({std::abs(cx), std::abs(cy), std::abs(cx - lastCellX_), std::abs(cy - lastCellY_)});
   if (farthest > kMaxRingsWalked) {
     // Far outside the pieces (no room asks there): every piece once.
     for (uint32_t i = 0; i < pieces_.size(); ++i) consider(i);

@@ -36,8 +36,8 @@ struct PieceList {
 
 }  // namespace
 
-std::vector<RoomPiece> CollectRoomPieces(const DrawingStore& store, const TgraAttribute& att,
-                                         int n, std::vector<int>* groups) {
+std::vector<RoomPiece> CollectRoomPieces(const DrawingStore& store, const TgraAttribute& att, int n,
+                                         std::vector<int>* groups) {
   std::vector<RoomPiece> pieces;
   if (groups) groups->clear();
   PieceList list{pieces, groups};

@@ -45,8 +45,8 @@ class RoomFinder {
 // a hidden layer nor "z3"), each divided by its group's divisor, curves as n chords each. Pieces
 // of no length and pieces with a coordinate that is not a finite number are left out. With
 // `groups`, the layer group of each piece's figure, piece by piece.
-std::vector<RoomPiece> CollectRoomPieces(const DrawingStore& store, const TgraAttribute& att,
-                                         int n, std::vector<int>* groups = nullptr);
+std::vector<RoomPiece> CollectRoomPieces(const DrawingStore& store, const TgraAttribute& att, int n,
+                                         std::vector<int>* groups = nullptr);
 
 // The ends of the tracer's chains that meet no other end: where a closed chain cannot be found.
 std::vector<PointD> OpenChainEnds(const DrawingStore& store, const TgraAttribute& att);

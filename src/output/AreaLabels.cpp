@@ -24,8 +24,8 @@ bool InPiece(const SolidPiece& piece, PointD p) {
 
 double SegmentDistance(PointD p, PointD a, PointD b) {
   double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
-  double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0)
-                         : 0.0;
+  double t =
+      length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
   return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
@@ -106,8 +106,8 @@ PointD Pole(const PartShape& shape, const Bounds& b, double precision) {
   PointD middle{(b.minX + b.maxX) / 2, (b.minY + b.maxY) / 2};
   // Square cells as wide as the part is narrow, but not so many that a sliver of a part costs
   // more than the search may.
-  double side = std::max(std::min(b.width(), b.height()),
-                         std::max(b.width(), b.height()) / kMaxCells);
+  double side =
+      std::max(std::min(b.width(), b.height()), std::max(b.width(), b.height()) / kMaxCells);
   if (!(side > 0) || !std::isfinite(side)) return middle;
   std::priority_queue<Cell> cells;
   auto add = [&](PointD c, double half) { cells.push({c, half, shape.distance(c)}); };

@@ -46,8 +46,7 @@ void PictureGenerator::PaintPicture(Canvas& canvas, const ViewWindow& view, int 
 
 bool PictureGenerator::MakeFinePicture(Canvas& canvas, const FillPlan& plan,
                                        const GenerationRequest& request,
-                                       const std::filesystem::path& tempPicture,
-                                       Refusal& refusal) {
+                                       const std::filesystem::path& tempPicture, Refusal& refusal) {
   const int k = request.magnification;
   try {
     std::unique_ptr<Canvas> fine = canvas.makeCanvas(canvas.width() * k, canvas.height() * k);
@@ -124,8 +123,8 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
   }
   if (!saved) {
     ops_.remove(tempPicture);
-    result.outcome = result.refusal == Refusal::None ? GenerationOutcome::Failed
-                                                     : GenerationOutcome::Refused;
+    result.outcome =
+        result.refusal == Refusal::None ? GenerationOutcome::Failed : GenerationOutcome::Refused;
     return result;
   }
   result.outcome = GenerationOutcome::Generated;

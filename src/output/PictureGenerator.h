@@ -65,8 +65,8 @@ enum class Refusal { None, TooLarge, NoMemory };
 
 struct GenerationResult {
   GenerationOutcome outcome = GenerationOutcome::Failed;  // Generated: for solids, no file
-  std::string message;     // UTF-8, for Message: the request's own
-  Refusal refusal = Refusal::None;  // for Refused
+  std::string message;                                    // UTF-8, for Message: the request's own
+  Refusal refusal = Refusal::None;                        // for Refused
   std::string edit3;       // the clamped division count, written back to Edit3 in every case
   std::string targetPath;  // UTF-8, for Generated: the new text of Label2
   PicturePlacement placement;

@@ -99,8 +99,8 @@ SolidHandBackResult HandBackSolids(DrawingStore& store, const FillPlan& plan,
   if (std::find(lines.begin(), lines.end(), "bz") == lines.end()) store.appendOutputLine("bz");
   for (size_t i = 0; i < plan.layers.size(); ++i) {
     if (areas[i].pieces.empty()) continue;
-    store.appendOutputLine("lc10 " + std::to_string(SolidColour(plan.layers[i].colour,
-                                                                plan.opacity)));
+    store.appendOutputLine("lc10 " +
+                           std::to_string(SolidColour(plan.layers[i].colour, plan.opacity)));
     for (const SolidPiece& piece : areas[i].pieces) {
       std::optional<std::string> record = SolidRecord(piece);
       if (!record) continue;

@@ -128,7 +128,8 @@ QWidget* MainWindow::BuildSidePanel() {
   for (const PanelItem& item : kPanelItems) {
     QWidget* made = MakeControl(item, panel2);
     controls_[static_cast<int>(item.control)] = made;
-    if (item.share > 0) made->setSizePolicy(QSizePolicy::Ignored, made->sizePolicy().verticalPolicy());
+    if (item.share > 0)
+      made->setSizePolicy(QSizePolicy::Ignored, made->sizePolicy().verticalPolicy());
     rows[item.row]->addWidget(made, item.share);
     Connect(item, made);
   }
@@ -208,7 +209,8 @@ void MainWindow::Connect(const PanelItem& item, QWidget* made) {
     connect(radioGroup1_, &QButtonGroup::idClicked, this,
             [this](int id) { form_->RadioGroup1Click(id); });
   } else if (item.kind == PanelKind::Edit) {
-    connect(static_cast<QLineEdit*>(made), &QLineEdit::textChanged, this, [this] { FormChanged(); });
+    connect(static_cast<QLineEdit*>(made), &QLineEdit::textChanged, this,
+            [this] { FormChanged(); });
   } else if (item.kind == PanelKind::DropDown) {
     connect(static_cast<QComboBox*>(made), &QComboBox::currentIndexChanged, this,
             [this] { FormChanged(); });

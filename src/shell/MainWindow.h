@@ -97,7 +97,7 @@ class MainWindow : public QWidget, public FormFrontEnd {
 
   QtCanvas* canvas_ = nullptr;  // the latest canvas made for TForm1, which owns it
   bool discardingInput_ = false;
-  QMargins frameMargins_;                      // the window manager's frame, last seen
+  QMargins frameMargins_;                       // the window manager's frame, last seen
   std::optional<WindowGeometry> pendingPlace_;  // the place asked for, until the frame is known
   bool busy_ = false;
   std::unique_ptr<TForm1> form_;

@@ -10,11 +10,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "shell/Dialogs.h"
 #include "shell/MainWindow.h"

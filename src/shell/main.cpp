@@ -9,9 +9,9 @@
 #include "platform/QtTextCodec.h"
 #include "platform/X11EscKey.h"
 #include "rooms/CgalRoomFinder.h"
-#include "solids/CgalAreaSplitter.h"
 #include "shell/MainWindow.h"
 #include "shell/Translations.h"
+#include "solids/CgalAreaSplitter.h"
 #include "window/Captions.h"
 #include "window/Clock.h"
 

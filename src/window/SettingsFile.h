@@ -25,14 +25,14 @@ struct Settings {
   int32_t width = kMinWindowWidth;
   int32_t height = 475;
   Colour fillColour = kWhite;
-  std::string pictureFileName;           // Edit1, Shift-JIS as stored
+  std::string pictureFileName;                          // Edit1, Shift-JIS as stored
   std::string opacity = kDefaultOpacityText;            // Edit2 as typed
-  int32_t background = 0;                           // 0 white, 1 black
+  int32_t background = 0;                               // 0 white, 1 black
   std::string arcDivisions = kDefaultArcDivisionsText;  // Edit3 as typed
-  int32_t colourDepth = kDefaultDepthItem;          // ComboBox1 item
+  int32_t colourDepth = kDefaultDepthItem;              // ComboBox1 item
   // Beyond the ten lines of the first version; files without them read as before.
   int32_t fillMethod = 0;                         // line 11, ComboBox2: 0 closed figures, 1 rooms
-  std::string gap = kDefaultGapText;                  // line 12, Edit4 as typed
+  std::string gap = kDefaultGapText;              // line 12, Edit4 as typed
   int32_t magnification = kDefaultMagnification;  // line 13, ComboBox3: times finer
   int32_t handBack = 0;                           // line 14, ComboBox4: 0 picture, 1 solids
   int32_t areaLabels = 0;                         // line 15, CheckBox1: 1 written in

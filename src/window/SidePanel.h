@@ -12,9 +12,33 @@
 namespace zf61 {
 
 enum class PanelControl : int {
-  RadioGroup1, Button4, Label1, Label3, Edit2, Button5, Edit1, Label2, Label5, ComboBox1,
-  Label8, ComboBox3, Label4, Edit3, Label6, ComboBox2, Label7, Edit4, Button3, Button6,
-  Button7, Label9, ComboBox4, CheckBox1, Memo1, Button1, Button2,
+  RadioGroup1,
+  Button4,
+  Label1,
+  Label3,
+  Edit2,
+  Button5,
+  Edit1,
+  Label2,
+  Label5,
+  ComboBox1,
+  Label8,
+  ComboBox3,
+  Label4,
+  Edit3,
+  Label6,
+  ComboBox2,
+  Label7,
+  Edit4,
+  Button3,
+  Button6,
+  Button7,
+  Label9,
+  ComboBox4,
+  CheckBox1,
+  Memo1,
+  Button1,
+  Button2,
   Count
 };
 inline constexpr int kPanelControlCount = static_cast<int>(PanelControl::Count);
@@ -49,10 +73,9 @@ struct PanelItem {
 inline constexpr int kCaptionWidth = 74;
 
 inline constexpr RowKind kPanelRows[] = {
-    RowKind::Group, RowKind::Line, RowKind::Line, RowKind::Line, RowKind::Line,
-    RowKind::TwoLines, RowKind::Line, RowKind::Line, RowKind::Line, RowKind::Line,
-    RowKind::Line, RowKind::Line, RowKind::Line, RowKind::Line, RowKind::Line,
-    RowKind::Rest, RowKind::Line};
+    RowKind::Group, RowKind::Line, RowKind::Line, RowKind::Line, RowKind::Line, RowKind::TwoLines,
+    RowKind::Line,  RowKind::Line, RowKind::Line, RowKind::Line, RowKind::Line, RowKind::Line,
+    RowKind::Line,  RowKind::Line, RowKind::Line, RowKind::Rest, RowKind::Line};
 
 inline constexpr PanelItem kPanelItems[] = {
     {PanelControl::RadioGroup1, PanelKind::Radios, kCaptionRadioGroup1, kBackgroundItems, 0, 0, 1},
@@ -101,29 +124,40 @@ constexpr bool TakesKeys(PanelKind kind) {
 // The panel's control behind each control the window's behaviour names.
 constexpr PanelControl PanelControlOf(TextControl control) {
   switch (control) {
-    case TextControl::Edit1: return PanelControl::Edit1;
-    case TextControl::Edit2: return PanelControl::Edit2;
-    case TextControl::Edit3: return PanelControl::Edit3;
-    case TextControl::Edit4: return PanelControl::Edit4;
-    case TextControl::Label2: return PanelControl::Label2;
-    default: return PanelControl::Count;  // the status line is not on the panel
+    case TextControl::Edit1:
+      return PanelControl::Edit1;
+    case TextControl::Edit2:
+      return PanelControl::Edit2;
+    case TextControl::Edit3:
+      return PanelControl::Edit3;
+    case TextControl::Edit4:
+      return PanelControl::Edit4;
+    case TextControl::Label2:
+      return PanelControl::Label2;
+    default:
+      return PanelControl::Count;  // the status line is not on the panel
   }
 }
 constexpr PanelControl PanelControlOf(ChoiceControl control) {
   switch (control) {
-    case ChoiceControl::RadioGroup1: return PanelControl::RadioGroup1;
-    case ChoiceControl::ComboBox1: return PanelControl::ComboBox1;
-    case ChoiceControl::ComboBox2: return PanelControl::ComboBox2;
-    case ChoiceControl::ComboBox3: return PanelControl::ComboBox3;
-    case ChoiceControl::ComboBox4: return PanelControl::ComboBox4;
-    default: return PanelControl::CheckBox1;
+    case ChoiceControl::RadioGroup1:
+      return PanelControl::RadioGroup1;
+    case ChoiceControl::ComboBox1:
+      return PanelControl::ComboBox1;
+    case ChoiceControl::ComboBox2:
+      return PanelControl::ComboBox2;
+    case ChoiceControl::ComboBox3:
+      return PanelControl::ComboBox3;
+    case ChoiceControl::ComboBox4:
+      return PanelControl::ComboBox4;
+    default:
+      return PanelControl::CheckBox1;
   }
 }
 constexpr PanelControl PanelControlOf(ButtonControl button) {
-  constexpr PanelControl kButtons[] = {PanelControl::Button1, PanelControl::Button2,
-                                       PanelControl::Button3, PanelControl::Button4,
-                                       PanelControl::Button5, PanelControl::Button6,
-                                       PanelControl::Button7};
+  constexpr PanelControl kButtons[] = {
+      PanelControl::Button1, PanelControl::Button2, PanelControl::Button3, PanelControl::Button4,
+      PanelControl::Button5, PanelControl::Button6, PanelControl::Button7};
   return kButtons[static_cast<int>(button)];
 }
 // The button a panel control is, if it is one.

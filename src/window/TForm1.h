@@ -18,8 +18,8 @@
 #include "model/TextCodec.h"
 #include "model/UnitGraAtt.h"
 #include "output/AreaSplitter.h"
-#include "output/PictureGenerator.h"
 #include "output/Palette.h"
+#include "output/PictureGenerator.h"
 #include "view/EntityRenderer.h"
 #include "view/PictureSource.h"
 #include "view/ViewNavigator.h"
@@ -37,7 +37,7 @@ struct FormServices {
   FileOps& files;
   DepthConverter& depths;
   const Clock& clock;
-  RoomFinder* rooms = nullptr;  // without one, rooms are filled as closed figures
+  RoomFinder* rooms = nullptr;       // without one, rooms are filled as closed figures
   AreaSplitter* splitter = nullptr;  // without one, nothing goes back as solids
 };
 
@@ -90,9 +90,7 @@ class TForm1 {
   bool hasBackBuffer() const { return backBuffer_.has_value(); }
   bool closed() const { return closed_; }
   // The rooms as last found, with the user's picks; none before rooms were needed.
-  const RoomSelection* roomSelection() const {
-    return roomSelection_ ? &*roomSelection_ : nullptr;
-  }
+  const RoomSelection* roomSelection() const { return roomSelection_ ? &*roomSelection_ : nullptr; }
 
  private:
   void WindowSetUp();

@@ -2,8 +2,8 @@
 #include "files/PathText.h"
 #include "output/PictureGenerator.h"
 #include "output/SolidHandBack.h"
-#include "window/ControlChecks.h"
 #include "window/Captions.h"
+#include "window/ControlChecks.h"
 #include "window/GenerationProgress.h"
 #include "window/TForm1.h"
 
@@ -61,13 +61,20 @@ bool TForm1::HandBackAsSolids() {
 
 void TForm1::ButtonClick(ButtonControl button) {
   switch (button) {
-    case ButtonControl::Button1: return Button1Click();
-    case ButtonControl::Button2: return Button2Click();
-    case ButtonControl::Button3: return Button3Click();
-    case ButtonControl::Button4: return Button4Click();
-    case ButtonControl::Button5: return Button5Click();
-    case ButtonControl::Button6: return Button6Click();
-    case ButtonControl::Button7: return Button7Click();
+    case ButtonControl::Button1:
+      return Button1Click();
+    case ButtonControl::Button2:
+      return Button2Click();
+    case ButtonControl::Button3:
+      return Button3Click();
+    case ButtonControl::Button4:
+      return Button4Click();
+    case ButtonControl::Button5:
+      return Button5Click();
+    case ButtonControl::Button6:
+      return Button6Click();
+    case ButtonControl::Button7:
+      return Button7Click();
   }
 }
 
@@ -156,9 +163,10 @@ void TForm1::Button6Click() {
   BeginLongTask(kStatusGenerating);
   GenerationProgress progress(services_.clock, services_.esc, frontEnd_);
   FoundRegions found;
-  bool finished = query.method == FillMethod::Rooms
-                      ? EnsureRooms(query, &progress)
-                      : FindRegions(query, store_, att_, tracer_, services_.rooms, &progress, found);
+  bool finished =
+      query.method == FillMethod::Rooms
+          ? EnsureRooms(query, &progress)
+          : FindRegions(query, store_, att_, tracer_, services_.rooms, &progress, found);
   if (!finished) {
     preview_.reset();
     EndLongTask(kStatusStopped);

@@ -100,7 +100,7 @@ TEST(RoomSelection, RoomsUnderPointsAndTheirAreasAtTheScaleOfTheirGroup) {
   std::optional<size_t> toilet = house.roomAt({130, 10});
   ASSERT_TRUE(toilet);
   EXPECT_NEAR(house.realArea(*toilet), (80 * 35 - bowl) * 400 / 1e6, 1e-9);
-  EXPECT_FALSE(house.roomAt({-20, 50}));     // outside the house
+  EXPECT_FALSE(house.roomAt({-20, 50}));  // outside the house
   // The wall that stops 0.05 short leaves B open to A's wall cavity; a gap of 0.1 closes it.
   RoomSelection joined = HouseRooms(0.1);
   std::optional<size_t> b = house.roomAt({10, 70}), bJoined = joined.roomAt({10, 70});

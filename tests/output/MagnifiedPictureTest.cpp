@@ -5,13 +5,13 @@
 
 #include "exchange/ExchangeReader.h"
 #include "output/PictureGenerator.h"
-#include "window/Captions.h"
-#include "window/ControlChecks.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "support/FaultyFileOps.h"
 #include "support/TempDir.h"
 #include "view/ViewNavigator.h"
+#include "window/Captions.h"
+#include "window/ControlChecks.h"
 
 namespace zf61 {
 namespace {
@@ -36,7 +36,7 @@ struct Area {
     controls.fillColour = MakeColour(0, 128, 255);
     controls.magnification = factor;
     return GeneratePicture(generator, controls, "", canvas, dir / "zf61_temp.BMP",
-                                     (dir / "").string());
+                           (dir / "").string());
   }
   QImage picture() const {
     return QImage(QString::fromStdString((dir / "zf61_temp.BMP").string()));

@@ -46,7 +46,7 @@ struct Generation {
   }
   GenerationResult run(std::string_view drawingFile = "") {
     return GeneratePicture(generator, controls, drawingFile, canvas, dir / "zf61_temp.BMP",
-                                     (dir / "program/").string());
+                           (dir / "program/").string());
   }
   uint32_t pixelAt(double x, double y) {
     PixelPoint p = nav.view().DrawingToWindow(x, y);

@@ -1,7 +1,7 @@
 // Pictures through Qt: WMF and EMF drawn as vectors into their box from their frame, and icons
 // drawn through their mask.
-#include "platform/QtCanvas.h"
 #include "platform/GuiApplication.h"
+#include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 
 #include <gtest/gtest.h>
@@ -76,12 +76,13 @@ TEST(Metafiles, PensTextsAndBitmapsScaleWithThePicture) {
   for (int v : {0, 2, 2, 0, 0, 50, 50, 0, 0}) test::Put16(params, v);
   test::WmfBytes wmf(100, 100);
   wmf.raw(0x0F43, params + test::TinyDib())
-      .record(0x02FA, {0, 10, 0, 0xFF00, 0})   // a green pen ten units wide
+      .record(0x02FA, {0, 10, 0, 0xFF00, 0})  // a green pen ten units wide
       .record(0x012D, {0})
-      .record(0x0214, {90, 60}).record(0x0213, {90, 90})  // a line from (60, 90) to (90, 90)
+      .record(0x0214, {90, 60})
+      .record(0x0213, {90, 90})  // a line from (60, 90) to (90, 90)
       .record(0x02FB, {static_cast<int>(0xFFEC), 0, 0, 0, 400, 0, 0, 0})  // 20 units high
       .record(0x012D, {1})
-      .record(0x0209, {0xFFFF, 0x00FF})       // white text
+      .record(0x0209, {0xFFFF, 0x00FF})  // white text
       .record(0x012E, {0})
       .raw(0x0521, std::string("\x02\0MM", 4) + std::string("\x37\0\x3C\0", 4));  // at (60, 55)
   test::WriteBytes(dir / "mixed.wmf", wmf.bytes());

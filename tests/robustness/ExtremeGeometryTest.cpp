@@ -7,13 +7,13 @@
 
 #include "exchange/ExchangeReader.h"
 #include "output/PictureGenerator.h"
-#include "window/ControlChecks.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtPictureSource.h"
 #include "support/TempDir.h"
 #include "view/CanvasPrimitives.h"
 #include "view/Stroking.h"
 #include "view/ViewNavigator.h"
+#include "window/ControlChecks.h"
 
 namespace zf61 {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -24,10 +24,10 @@
 #include "platform/QtPictureSource.h"
 #include "platform/QtTextCodec.h"
 #include "rooms/CgalRoomFinder.h"
-#include "solids/CgalAreaSplitter.h"
 #include "shell/Dialogs.h"
 #include "shell/MainWindow.h"
 #include "shell/Translations.h"
+#include "solids/CgalAreaSplitter.h"
 #include "support/TempDir.h"
 #include "window/KeyCodes.h"
 #include "window/SettingsFile.h"
@@ -152,8 +152,8 @@ TEST(MainWindow, InputThatArrivedDuringARunIsDropped) {
     }
   };
   click();
-  w.window->discardPendingInput();  // as at the end of a run
-  Settle();                         // the loop takes what was queued, then waits
+  w.window->discardPendingInput();                    // as at the end of a run
+  Settle();                                           // the loop takes what was queued, then waits
   EXPECT_TRUE(w.window->label2()->text().isEmpty());  // the queued click made no second run
   click();
   Settle();
@@ -251,7 +251,7 @@ TEST(MainWindow, RoomsArePickedAndSkippedWithTheMouse) {
   EXPECT_EQ(picture.pixel(at(25, 15)), qRgb(255, 0, 0));
   EXPECT_EQ(picture.pixel(at(10, 70)), qRgb(255, 0, 0));
   EXPECT_EQ(picture.pixel(at(70, 70)), qRgb(255, 255, 255));  // not picked
-  QTest::mouseClick(box, Qt::LeftButton, {}, at(10, 70));      // un-picked
+  QTest::mouseClick(box, Qt::LeftButton, {}, at(10, 70));     // un-picked
   Settle();
   EXPECT_EQ(form.roomSelection()->picks().pickedCount(), 1u);
   w.window->focusNotes();
@@ -278,7 +278,7 @@ TEST(MainWindow, SolidsGoBackWithTheirAreas) {
   QTest::mouseClick(w.window->button(ButtonControl::Button1), Qt::LeftButton);
   EXPECT_FALSE(w.window->isVisible());
   std::string file = test::ReadBytes(w.dir / "JWC_TEMP.TXT");
-  EXPECT_EQ(file.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << file;  // red at 128
+  EXPECT_EQ(file.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << file;      // red at 128
   EXPECT_NE(file.find("\"0.01\x87\x75\r\n"), std::string::npos) << file;  // 100 mm square
   std::string settings = test::ReadBytes(w.dir / "zf61.dat");
   EXPECT_EQ(settings.substr(settings.size() - 6), "1\r\n1\r\n");  // both kept for the next run

@@ -101,7 +101,8 @@ TEST(AreaSplitter, RandomRingsAreCoveredExactlyByTheEvenOddRule) {
     for (int r = 0; r < 6; ++r) {
       ClosedRegion ring;
       int corners = 3 + static_cast<int>(random() % 6);
-      for (int k = 0; k < corners; ++k) ring.points.push_back({coordinate(random), coordinate(random)});
+      for (int k = 0; k < corners; ++k)
+        ring.points.push_back({coordinate(random), coordinate(random)});
       ring.points.push_back(ring.points.front());
       rings.push_back(ring);
     }

@@ -63,8 +63,9 @@ TEST(SolidHandBack, PickedRoomsComeBackAsSolidsWithTheirAreasWrittenIn) {
   ASSERT_TRUE(rooms.pickAt({50, 60}, red));  // the middle wall's cavity: too narrow for a label
   CgalAreaSplitter splitter;
   LabelCodec codec;
-  SolidHandBackResult result = HandBackSolids(store, rooms.plan(red, 128), splitter,
-                                              RealScale::OfDrawing(store, att, 24), AreaLabel, codec);
+  SolidHandBackResult result =
+      HandBackSolids(store, rooms.plan(red, 128), splitter, RealScale::OfDrawing(store, att, 24),
+                     AreaLabel, codec);
   ASSERT_TRUE(result.split);
   EXPECT_EQ(result.labels, 2u);
   EXPECT_EQ(store.outputLines.front(), "bz");
@@ -123,9 +124,9 @@ TEST(SolidHandBack, HundredsOfRoomsComeBackCoveredExactly) {
   }
   CgalAreaSplitter splitter;
   LabelCodec codec;
-  SolidHandBackResult result = HandBackSolids(store, rooms.plan(colours[0], 200), splitter,
-                                              RealScale::OfDrawing(store, att, 24), AreaLabel,
-                                              codec);
+  SolidHandBackResult result =
+      HandBackSolids(store, rooms.plan(colours[0], 200), splitter,
+                     RealScale::OfDrawing(store, att, 24), AreaLabel, codec);
   ASSERT_TRUE(result.split);
   EXPECT_EQ(result.labels, count);
   test::TempDir dir;

@@ -57,9 +57,8 @@ TEST(InspectPicks, ThreeColoursPaintThreeRoomsInProportionAndASkipTakesOneOut) {
   // Every room but C in red, and the same without the skip: the difference is C alone.
   std::filesystem::path all = dir / "all.bmp", skipped = dir / "skipped.bmp";
   ASSERT_EQ(Inspect("--picture 1200 600 " + all.string() + " --rooms --opacity 255"), 0);
-  ASSERT_EQ(Inspect("--picture 1200 600 " + skipped.string() +
-                    " --rooms --opacity 255 --skip 70 20"),
-            0);
+  ASSERT_EQ(
+      Inspect("--picture 1200 600 " + skipped.string() + " --rooms --opacity 255 --skip 70 20"), 0);
   double c = 47.75 * 37.75 + 4.5 - 68.0718 + 3.9;  // the door's strip and pocket, less its swing
   size_t missing = CountColours(all)[0xFF0000] - CountColours(skipped)[0xFF0000];
   EXPECT_NEAR(missing / c / perArea[0], 1.0, 0.03);
@@ -72,12 +71,12 @@ TEST(InspectPicks, ThreeColoursPaintThreeRoomsInProportionAndASkipTakesOneOut) {
 TEST(InspectPicks, SolidsAreWrittenAsOkWritesThem) {
   test::TempDir dir;
   std::filesystem::path out = dir / "JWC_TEMP.TXT";
-  ASSERT_EQ(Inspect("--solids " + out.string() +
-                    " --rooms --opacity 128 --pick 25 15 FF0000 --labels"),
-            0);
+  ASSERT_EQ(
+      Inspect("--solids " + out.string() + " --rooms --opacity 128 --pick 25 15 FF0000 --labels"),
+      0);
   std::string text = test::ReadBytes(out);
   EXPECT_EQ(text.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << text.substr(0, 40);
-  EXPECT_NE(text.find("\"13.29\x87\x75\r\n"), std::string::npos);  // CP932, CR LF
+  EXPECT_NE(text.find("\"13.29\x87\x75\r\n"), std::string::npos);              // CP932, CR LF
   EXPECT_NE(Inspect("--solids " + out.string() + " --pick 25 15 FF0000"), 0);  // no --rooms
 }
 

@@ -11,10 +11,10 @@
 #include "platform/Win32PictureSource.h"
 #include "platform/Win32TextCodec.h"
 #include "rooms/CgalRoomFinder.h"
-#include "solids/CgalAreaSplitter.h"
 #include "shell/MessageLoop.h"
 #include "shell/Win32Form.h"
 #include "shell/WindowPlace.h"
+#include "solids/CgalAreaSplitter.h"
 #include "support/TempDir.h"
 
 namespace zf61::win32 {
@@ -79,7 +79,8 @@ TEST(Win32Form, ControlsShowTheSettingsAndTheDrawing) {
   EXPECT_EQ(TextOf(w.control(PanelControl::Button6)), "確認(&P)");
   EXPECT_EQ(TextOf(w.control(PanelControl::Label6)), "塗り方");
   EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox2), CB_GETCOUNT, 0, 0), 2);
-  EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox2), CB_GETCURSEL, 0, 0), 0);  // closed figures
+  EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox2), CB_GETCURSEL, 0, 0),
+            0);  // closed figures
   EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox3), CB_GETCOUNT, 0, 0), 8);
   EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox3), CB_GETCURSEL, 0, 0), 0);  // factor 1
   EXPECT_EQ(TextOf(w.control(PanelControl::Edit4)), "0");
@@ -215,7 +216,7 @@ TEST(Win32Form, RoomsArePickedAndSkippedWithTheMouse) {
   };
   EXPECT_EQ(pixel(25, 15), 0xFFFF0000u);
   EXPECT_EQ(pixel(10, 70), 0xFFFF0000u);
-  EXPECT_EQ(pixel(70, 70), 0xFFFFFFFFu);  // not picked
+  EXPECT_EQ(pixel(70, 70), 0xFFFFFFFFu);                    // not picked
   mouse(WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, 10, 70);  // un-picked
   EXPECT_EQ(form.roomSelection()->picks().pickedCount(), 1u);
   SetFocus(w.control(PanelControl::Memo1));
@@ -239,11 +240,12 @@ TEST(Win32Form, SolidsGoBackWithTheirAreas) {
   EXPECT_EQ(SendMessageW(w.control(PanelControl::ComboBox4), CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(SendMessageW(w.control(PanelControl::CheckBox1), BM_GETCHECK, 0, 0), BST_CHECKED);
   w.accelerator(L'g');
-  EXPECT_EQ(TextOf(w.control(kIdLabelA1)), "1 個の領域を塗りました。ＯＫでソリッドとして貼り付けます。");
+  EXPECT_EQ(TextOf(w.control(kIdLabelA1)),
+            "1 個の領域を塗りました。ＯＫでソリッドとして貼り付けます。");
   w.accelerator(L'y');
   EXPECT_FALSE(w.window->alive());
   std::string file = w.exchangeFile();
-  EXPECT_EQ(file.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << file;  // red at 128 over white
+  EXPECT_EQ(file.rfind("bz\r\nlc10 8355839\r\nsl ", 0), 0u) << file;        // red at 128 over white
   EXPECT_NE(file.find("\"100.00\x87\x75\r\n"), std::string::npos) << file;  // 100 mm at 1:100
 }
 

@@ -162,8 +162,8 @@ struct FormFixture {
     if (!exchange.empty()) WriteBytes(dir / "JWC_TEMP.TXT", exchange);
   }
   void start(EscKey* escKey = nullptr) {
-    FormServices services{escKey ? *escKey : esc, pictures, codec, files, StandardDepthConverter(),
-                          clock, &rooms, &splitter};
+    FormServices services{escKey ? *escKey : esc,   pictures, codec,  files,
+                          StandardDepthConverter(), clock,    &rooms, &splitter};
     form = std::make_unique<TForm1>(dir / "zf61", frontEnd, services);
     frontEnd.onClose = [this] { form->FormClose(); };
     form->PaintBox1Resized(400, 300);

@@ -28,8 +28,8 @@ uint32_t Pixel(Colour c) {
 // D (70, 70) with a bathtub whose basin is at (88, 64).
 struct House : FormFixture {
   House()
-      : FormFixture(test::ReadBytes(std::filesystem::path(ZF61_PROJECT_SAMPLES_DIR) /
-                                    "house_plan" / "JWC_TEMP.TXT")) {
+      : FormFixture(test::ReadBytes(std::filesystem::path(ZF61_PROJECT_SAMPLES_DIR) / "house_plan" /
+                                    "JWC_TEMP.TXT")) {
     start();
     frontEnd.choices[ChoiceControl::ComboBox2] = 1;  // 部屋
     text(TextControl::Edit1) = (dir / "fill.bmp").string();
@@ -148,7 +148,7 @@ TEST(RoomPicking, ClosedFiguresIgnoreClicksAndNoPicksPaintsEverything) {
   h.form->Button3Click();  // rooms, nothing picked: every room
   EXPECT_EQ(h.pixel(25, 15), Pixel(kGreen));
   EXPECT_EQ(h.pixel(130, 10), Pixel(kGreen));
-  EXPECT_EQ(h.pixel(88, 64), Pixel(kGreen));  // the basin is a room too
+  EXPECT_EQ(h.pixel(88, 64), Pixel(kGreen));    // the basin is a room too
   ASSERT_NE(h.form->roomSelection(), nullptr);  // kept for the clicks that follow
   size_t rooms = h.form->roomSelection()->rooms().count;
   EXPECT_EQ(h.status(), std::to_string(rooms) + " 個の領域を塗りました。");

@@ -222,7 +222,8 @@ TEST(RunFlow, ANameShiftJisCannotHoldIsRefused) {
     f.text(TextControl::Edit1) = PathToUtf8(f.dir.path(), true) + name;
     f.form->Button3Click();
     ASSERT_EQ(f.frontEnd.messages.size(), 1u) << name;
-    std::string character = std::string(name).substr(name[0] == 'p' ? 2 : 0, name[0] == 'p' ? 2 : 3);
+    std::string character =
+        std::string(name).substr(name[0] == 'p' ? 2 : 0, name[0] == 'p' ? 2 : 3);
     EXPECT_EQ(f.frontEnd.messages[0],
               std::string(kMessageNotInCp932Before) + character + kMessageNotInCp932After);
     EXPECT_TRUE(f.text(TextControl::Label2).empty());

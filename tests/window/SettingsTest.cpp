@@ -42,8 +42,8 @@ TEST(SettingsFile, DefaultsClampsAndRoundTrip) {
   EXPECT_EQ(readSettings(dir / "zf61.dat").gap, "0.5 mm");
   EXPECT_EQ(readSettings(dir / "zf61.dat").magnification, 4);
   for (const char* factor : {"0", "9", "x"}) {
-    test::WriteBytes(dir / "zf61.dat", std::string("0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n5\n0\n") +
-                                           factor + "\n");
+    test::WriteBytes(dir / "zf61.dat",
+                     std::string("0\n0\n475\n475\n0\n\n1\n0\n3\n-1\n5\n0\n") + factor + "\n");
     EXPECT_EQ(readSettings(dir / "zf61.dat").magnification, 1) << factor;
   }
   // Lines 14 and 15: solids and area labels; a file of thirteen lines reads them as off.

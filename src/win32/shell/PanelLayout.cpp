@@ -71,8 +71,8 @@ PanelGeometry LayOutPanel(int width, int height) {
   int fixedRows = 0;
   for (RowKind kind : kPanelRows) fixedRows += kind == RowKind::Rest ? 0 : RowHeight(kind);
   int rowCount = static_cast<int>(std::size(kPanelRows));
-  int rest = std::max(kMemoMinimumHeight,
-                      height - fixedRows - (rowCount - 1) * kRowSpacing - 2 * kMargin);
+  int rest =
+      std::max(kMemoMinimumHeight, height - fixedRows - (rowCount - 1) * kRowSpacing - 2 * kMargin);
   int y = kMargin;
   for (int row = 0; row < rowCount; ++row) {
     int rowHeight = kPanelRows[row] == RowKind::Rest ? rest : RowHeight(kPanelRows[row]);

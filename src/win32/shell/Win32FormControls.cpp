@@ -99,8 +99,8 @@ void Win32Form::createWindow() {
   layout();
 }
 
-HWND Win32Form::makeControl(int id, const wchar_t* windowClass, const char* caption,
-                            DWORD style, HWND parent) {
+HWND Win32Form::makeControl(int id, const wchar_t* windowClass, const char* caption, DWORD style,
+                            HWND parent) {
   // Windows of this program's own classes learn their form at creation.
   bool own = windowClass == kPanelClass || windowClass == kPaintBoxClass;
   HWND made = CreateWindowExW(0, windowClass, Utf8ToWide(caption ? caption : "").c_str(),

@@ -14,9 +14,9 @@
 #include "platform/Win32PictureSource.h"
 #include "platform/Win32TextCodec.h"
 #include "rooms/CgalRoomFinder.h"
-#include "solids/CgalAreaSplitter.h"
 #include "shell/MessageLoop.h"
 #include "shell/Win32Form.h"
+#include "solids/CgalAreaSplitter.h"
 #include "window/Clock.h"
 
 namespace {
