@@ -47,12 +47,14 @@ bench: build
 	for b in $(BUILD_DIR)/bin/bench_*; do $$b || exit 1; done
 
 # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer. Leaks inside
-# the system's font and display libraries are not ours to report.
+# the system's font and display libraries are not ours to report. The thread-local blocks of
+# libraries loaded at run time (Qt's image plug-ins and what they bring) are not followed: Debian
+# 12's leak checker reads a stale block address for one of them and crashes at exit.
 asan: deps
 	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZF61_SANITIZE=ON -DZF61_BUILD_BENCH=OFF
 	cmake --build $(ASAN_DIR)
-	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(ASAN_DIR) --output-on-failure
+	ASAN_OPTIONS=intercept_tls_get_addr=0 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir $(ASAN_DIR) --output-on-failure
 
 # The libFuzzer targets (clang): built in $(FUZZ_DIR), each run for $(FUZZ_SECONDS) seconds.
 fuzz-build: deps
