@@ -1,0 +1,18 @@
+// A group's arrangement built in one aggregated sweep, as CGAL::insert builds an empty
+// arrangement, with a watch between events: the sweep reports how far it got and stops when
+// asked to.
+#pragma once
+
+#include <vector>
+
+#include "rooms/Arrangement.h"
+#include "rooms/SweepCurves.h"
+#include "rooms/WorkTally.h"
+
+namespace zf61::rooms {
+
+// Builds `arrangement`, which must be empty, from the curves. False when a stop was requested;
+// the arrangement is then incomplete and good only for destruction.
+bool SweepArrangement(const SweepCurves& curves, Arrangement& arrangement, StageTally& stage);
+
+}  // namespace zf61::rooms

@@ -1,0 +1,28 @@
+// The threads that find rooms: two, started the first time they are needed and kept for the rest
+// of the program. They never end, on purpose. A thread that ends runs the destructors of its
+// thread_local objects (CGAL keeps shared zero values of its exact numbers in some), and the
+// static mingw-w64 runtime of the Windows program frees the storage of those objects before it
+// runs their destructors, which then write to freed memory and corrupt the heap. Kept threads
+// have nothing destroyed until the process itself ends.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+namespace zf61::rooms {
+
+inline constexpr size_t kWorkerCount = 2;
+
+// Work that the workers share out among themselves.
+class WorkerTask {
+ public:
+  virtual ~WorkerTask() = default;
+  // Called once by each worker, as soon as it is free; must not throw.
+  virtual void work() noexcept = 0;
+};
+
+// Hands `task` to every worker and returns at once. Where no thread can be started, the task is
+// worked here instead, before this returns.
+void RunOnWorkers(const std::shared_ptr<WorkerTask>& task);
+
+}  // namespace zf61::rooms
