@@ -1,6 +1,7 @@
 #include "rooms/GroupRooms.h"
 
 #include "rooms/ArrangementSweep.h"
+#include "rooms/DisplayPoint.h"
 #include "rooms/GapJoins.h"
 #include "rooms/OpenEnds.h"
 #include "rooms/PieceGrid.h"
@@ -10,10 +11,6 @@ namespace {
 
 // Faces read between two looks at the stop request.
 constexpr size_t kFacesPerWatch = 1024;
-
-PointD ToDisplay(const Point& p) {
-  return {CGAL::to_double(p.x()), CGAL::to_double(p.y())};
-}
 
 // The points of a boundary, from the source of its first edge round to it again.
 ClosedRegion Ring(Arrangement::Ccb_halfedge_const_circulator first) {
