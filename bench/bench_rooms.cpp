@@ -21,6 +21,8 @@
 #include "TraceWorkload.h"
 #include "fill/RegionSearch.h"
 #include "rooms/CgalRoomFinder.h"
+#include "rooms/RoomWorkers.h"
+#include "rooms/WorkTally.h"
 
 namespace {
 
@@ -144,12 +146,65 @@ void ClosedBuildingSizes(benchmark::internal::Benchmark* b) {
   b->Unit(benchmark::kMillisecond)->Iterations(1);
 }
 
+// Goes on until the progress shows the sweep of a one-group drawing half done, then asks to stop
+// and notes when it did.
+class StopHalfwayThroughSweep : public zf61::TraceProgress {
+ public:
+  explicit StopHalfwayThroughSweep(size_t pieces)
+      : halfway_(pieces * (zf61::rooms::kOpenEndUnits + zf61::rooms::kJoinUnits) +
+                 pieces * zf61::rooms::kSweepUnits / 2) {}
+  bool keepGoing(size_t done, size_t) override {
+    if (done < halfway_) return true;
+    asked = std::chrono::steady_clock::now();
+    return false;
+  }
+  std::chrono::steady_clock::time_point asked;
+
+ private:
+  size_t halfway_;
+};
+
+double MillisecondsSince(std::chrono::steady_clock::time_point from) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
+}
+
+// Esc halfway through the sweep of a building of 10^6 segments: how long the search takes to
+// return after the stop is asked for, and until the threads have dropped it and are free again.
+// Arguments: workload, segments, with a gap or not.
+void BM_StopInsideSweep(benchmark::State& state) {
+  auto kind = static_cast<Workload>(state.range(0));
+  const Building& drawing = Drawing(kind, state.range(1), 0.0);
+  zf61::TgraAttribute att;
+  std::vector<zf61::RoomPiece> pieces =
+      zf61::CollectRoomPieces(drawing.store, att, zf61::kDefaultArcDivisions);
+  const double gap = state.range(2) ? kGapOfSize * drawing.size : 0.0;
+  zf61::CgalRoomFinder finder;
+  double toReturn = 0, toFree = 0;
+  for (auto _ : state) {
+    StopHalfwayThroughSweep progress(pieces.size());
+    zf61::Rooms rooms;
+    bool finished = finder.findRooms(pieces, gap, &progress, rooms);
+    toReturn = MillisecondsSince(progress.asked);
+    zf61::rooms::WaitForWorkers();
+    toFree = MillisecondsSince(progress.asked);
+    if (finished) state.SkipWithError("the search did not stop");
+  }
+  state.counters["stop_to_return_ms"] = toReturn;
+  state.counters["stop_to_free_ms"] = toFree;
+}
+
 BENCHMARK(BM_Rooms)->Apply(PlanSizes);
 BENCHMARK(BM_ClosedFigures)->Apply(PlanSizes);
 BENCHMARK(BM_LatticeRooms)->Apply(LatticeSizes);
 BENCHMARK(BM_LatticeClosedFigures)->Apply(LatticeSizes);
 BENCHMARK(BM_BuildingRooms)->Apply(BuildingSizes);
 BENCHMARK(BM_BuildingClosedFigures)->Apply(ClosedBuildingSizes);
+BENCHMARK(BM_StopInsideSweep)
+    ->Args({kLattice, 707, 0})
+    ->Args({kNearMiss, 1000000, 1})
+    ->ArgNames({"kind", "segments", "gap"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // The exchange files for whole runs of zf61-inspect, named by workload, size and place.
 int WriteWorkloads(const std::filesystem::path& folder) {

@@ -31,6 +31,7 @@ target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/wind
 zf61_test(rooms_tests
   rooms/RoomsTest.cpp
   rooms/RoomsPropertyTest.cpp
+  rooms/RoomsStopTest.cpp
   rooms/PlainRooms.cpp)
 target_link_libraries(rooms_tests PRIVATE zf61rooms zf61cgal)
 

@@ -35,6 +35,11 @@ class Workers {
     ready_.notify_all();
   }
 
+  void waitUntilIdle() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [this] { return queue_.empty() && busy_ == 0; });
+  }
+
  private:
   [[noreturn]] void Serve() {
     for (;;) {
@@ -44,23 +49,37 @@ class Workers {
         ready_.wait(lock, [this] { return !queue_.empty(); });
         task = std::move(queue_.front());
         queue_.pop_front();
+        ++busy_;
       }
       task->work();
+      task.reset();  // the task's memory is freed before the worker counts as idle
+      std::lock_guard<std::mutex> done(mutex_);
+      --busy_;
+      idle_.notify_all();
     }
   }
 
   std::mutex mutex_;
-  std::condition_variable ready_;
+  std::condition_variable ready_, idle_;
   std::deque<std::shared_ptr<WorkerTask>> queue_;
   size_t started_ = 0;
+  size_t busy_ = 0;
 };
+
+Workers& TheWorkers() {
+  // Made once and never destroyed: its threads wait on it until the process ends.
+  static Workers* const workers = new Workers();
+  return *workers;
+}
 
 }  // namespace
 
 void RunOnWorkers(const std::shared_ptr<WorkerTask>& task) {
-  // Made once and never destroyed: its threads wait on it until the process ends.
-  static Workers* const workers = new Workers();
-  workers->run(task);
+  TheWorkers().run(task);
+}
+
+void WaitForWorkers() {
+  TheWorkers().waitUntilIdle();
 }
 
 }  // namespace zf61::rooms

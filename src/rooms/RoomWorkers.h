@@ -25,4 +25,7 @@ class WorkerTask {
 // worked here instead, before this returns.
 void RunOnWorkers(const std::shared_ptr<WorkerTask>& task);
 
+// Waits until every worker is done with every task handed to it, stopped ones included.
+void WaitForWorkers();
+
 }  // namespace zf61::rooms

@@ -39,7 +39,7 @@ class RandomDrawing {
   // Half of the ends, where near misses are wanted, moved by 1e-9 to 1e-3 of the size.
   PointD nudged(PointD p) {
     if (!nearMisses_ || pick(0, 1) == 0) return p;
-    double d = kGrid * std::pow(10.0, uniform(-9, -3)), angle = uniform(0, 2 * M_PI);
+    double d = kGrid * std::pow(10.0, uniform(-9, -3)), angle = uniform(0, 2 * kPi);
     return {p.x + d * std::cos(angle), p.y + d * std::sin(angle)};
   }
   void wall(PointD a, PointD b) { pieces_.push_back({nudged(a), nudged(b)}); }
@@ -63,7 +63,7 @@ class RandomDrawing {
     const int sides = 24;
     std::vector<PointD> corners;
     for (int i = 0; i < sides; ++i) {
-      double a = 2 * M_PI * i / sides;
+      double a = 2 * kPi * i / sides;
       corners.push_back(point(cx + r * std::cos(a), cy + r * std::sin(a)));
     }
     for (int i = 0; i < sides; ++i) pieces_.push_back({corners[i], corners[(i + 1) % sides]});
