@@ -34,9 +34,9 @@ struct Builder {
   bool chance(double p) { return uniform(0.0, 1.0) < p; }
   // A miss of 1e-9 to 1e-3 of `size`, spread evenly over the orders of magnitude.
   double miss(double size) { return size * std::pow(10.0, uniform(-9.0, -3.0)); }
-  // `p` moved by a miss in any direction, or left where it is.
-  void nudge(double& x, double& y, double size) {
-    if (chance(0.5)) return;
+  // `p` moved by a miss in any direction, or (with the chance `1 - missing`) left where it is.
+  void nudge(double& x, double& y, double size, double missing) {
+    if (!chance(missing)) return;
     double d = miss(size), angle = uniform(0.0, 2.0 * M_PI);
     x += d * std::cos(angle), y += d * std::sin(angle);
   }
@@ -48,12 +48,13 @@ size_t SideOf(size_t rooms) {
 
 }  // namespace
 
-double FillNearMissPlan(DrawingStore& store, size_t segmentCount, double origin, unsigned seed) {
+double FillNearMissPlan(DrawingStore& store, size_t segmentCount, double missing, double origin,
+                        unsigned seed) {
   Builder b{store, origin, std::mt19937(seed)};
   const size_t side = SideOf(segmentCount / 3);  // about three segments a room
   const double size = static_cast<double>(side) * kRoomWidth;
   auto wall = [&](double x1, double y1, double x2, double y2) {
-    b.nudge(x1, y1, size), b.nudge(x2, y2, size);
+    b.nudge(x1, y1, size, missing), b.nudge(x2, y2, size, missing);
     b.line(x1, y1, x2, y2);
   };
   for (size_t row = 0; row <= side; ++row) {

@@ -13,11 +13,12 @@
 namespace zf61::bench {
 
 // A building of rooms whose walls are drawn room side by room side and a partition wall in every
-// other room, meeting its walls in mid-line. Half of the ends are moved off their corner by a
-// miss of 1e-9 to 1e-3 of the drawing's size (log-uniform, any direction), so that they overshoot,
-// stop short or pass beside each other; a door swing closes a corner of some rooms.
-double FillNearMissPlan(DrawingStore& store, size_t segmentCount, double origin = 0.0,
-                        unsigned seed = 1);
+// other room, meeting its walls in mid-line. A share of the ends (`missing`, from 0 to 1) is moved
+// off its corner by a miss of 1e-9 to 1e-3 of the drawing's size (log-uniform, any direction), so
+// that they overshoot, stop short or pass beside each other; a door swing closes a corner of some
+// rooms.
+double FillNearMissPlan(DrawingStore& store, size_t segmentCount, double missing,
+                        double origin = 0.0, unsigned seed = 1);
 
 // Long walls from one side of the building to the other, crossed by thousands of short walls
 // (through one or two long walls) and met by others that stop on them, exactly or nearly.

@@ -1,9 +1,10 @@
 // Rooms beside the closed figures on the same drawings, each found the way the window finds them
 // (chords, pieces, arrangement): plan-like separate rooms of 10^3 to 10^6 segments, lattices up
-// to 10^6 lines, and connected buildings of 10^4 to 10^6 segments with near-miss ends, walls
-// stopping on walls, long walls crossed by short ones and repeated walls, with no gap and with
-// a gap of 1e-4 of the building's size, near the origin and 1e8 from it. The counters give
-// regions, rings, open ends and segments.
+// to 10^6 lines, and connected buildings of 10^4 to 10^6 segments with near-miss ends (one in 20
+// ends, and every other end), walls stopping on walls, long walls crossed by short ones and
+// repeated walls, with no gap and with a gap of 1e-4 of the building's size, near the origin and
+// 1e8 from it. Times are wall-clock and the process's processor time (both threads). The counters
+// give regions, rings, open ends and segments; Esc inside the sweep is timed too.
 //
 // `bench_rooms --write-workloads DIR` writes the buildings and lattices as exchange files instead,
 // so that whole runs of zf61-inspect can be timed on them.
@@ -28,7 +29,11 @@ namespace {
 
 using zf61::DrawingStore;
 
-enum Workload : int64_t { kPlan, kLattice, kNearMiss, kLongWalls, kRepeatedWalls };
+enum Workload : int64_t { kPlan, kLattice, kNearMiss, kLongWalls, kRepeatedWalls, kManyNearMisses };
+// The share of ends that miss their corner: a plan with thousands of near misses in 10^5
+// segments, and one where every other end misses.
+constexpr double kMissing = 0.05;
+constexpr double kManyMissing = 0.5;
 constexpr double kFar = 1e8;
 
 // The drawing, and its size where it is a building (zero otherwise).
@@ -41,7 +46,9 @@ double Fill(DrawingStore& store, Workload kind, size_t size, double origin) {
       zf61::bench::FillLattice(store, size, origin);
       return 0.0;
     case kNearMiss:
-      return zf61::bench::FillNearMissPlan(store, size, origin);
+      return zf61::bench::FillNearMissPlan(store, size, kMissing, origin);
+    case kManyNearMisses:
+      return zf61::bench::FillNearMissPlan(store, size, kManyMissing, origin);
     case kLongWalls:
       return zf61::bench::FillLongWalls(store, size, origin);
     case kRepeatedWalls:
@@ -116,18 +123,18 @@ void BM_BuildingClosedFigures(benchmark::State& state) {
 
 void PlanSizes(benchmark::internal::Benchmark* b) {
   for (int64_t segments : {1000, 10000, 100000, 1000000}) b->Arg(segments);
-  b->Unit(benchmark::kMillisecond)->Iterations(1);
+  b->Unit(benchmark::kMillisecond)->Iterations(1)->MeasureProcessCPUTime();
 }
 
 void LatticeSizes(benchmark::internal::Benchmark* b) {
   for (int64_t far : {0, 1}) {
     for (int64_t cells : {60, 200, 707}) b->Args({cells, far});
   }
-  b->Unit(benchmark::kMillisecond)->Iterations(1);
+  b->Unit(benchmark::kMillisecond)->Iterations(1)->MeasureProcessCPUTime();
 }
 
 void BuildingSizes(benchmark::internal::Benchmark* b) {
-  for (int64_t kind : {kNearMiss, kLongWalls, kRepeatedWalls}) {
+  for (int64_t kind : {kNearMiss, kLongWalls, kRepeatedWalls, kManyNearMisses}) {
     for (int64_t far : {0, 1}) {
       for (int64_t segments : {10000, 100000, 1000000}) {
         for (int64_t gap : {0, 1}) b->Args({kind, segments, gap, far});
@@ -135,7 +142,7 @@ void BuildingSizes(benchmark::internal::Benchmark* b) {
     }
   }
   b->ArgNames({"kind", "segments", "gap", "far"});
-  b->Unit(benchmark::kMillisecond)->Iterations(1);
+  b->Unit(benchmark::kMillisecond)->Iterations(1)->MeasureProcessCPUTime();
 }
 
 void ClosedBuildingSizes(benchmark::internal::Benchmark* b) {
@@ -143,7 +150,7 @@ void ClosedBuildingSizes(benchmark::internal::Benchmark* b) {
     for (int64_t segments : {10000, 100000, 1000000}) b->Args({kind, segments, 0, 0});
   }
   b->ArgNames({"kind", "segments", "gap", "far"});
-  b->Unit(benchmark::kMillisecond)->Iterations(1);
+  b->Unit(benchmark::kMillisecond)->Iterations(1)->MeasureProcessCPUTime();
 }
 
 // Goes on until the progress shows the sweep of a one-group drawing half done, then asks to stop
@@ -209,8 +216,8 @@ BENCHMARK(BM_StopInsideSweep)
 // The exchange files for whole runs of zf61-inspect, named by workload, size and place.
 int WriteWorkloads(const std::filesystem::path& folder) {
   std::filesystem::create_directories(folder);
-  const char* names[] = {"plan", "lattice", "nearmiss", "longwalls", "repeated"};
-  for (int64_t kind : {kLattice, kNearMiss, kLongWalls, kRepeatedWalls}) {
+  const char* names[] = {"plan", "lattice", "nearmiss", "longwalls", "repeated", "manymisses"};
+  for (int64_t kind : {kLattice, kNearMiss, kLongWalls, kRepeatedWalls, kManyNearMisses}) {
     for (int64_t far : {0, 1}) {
       for (size_t size : {100000, 1000000}) {
         size_t count = kind == kLattice ? (size == 100000 ? 223 : 707) : size;

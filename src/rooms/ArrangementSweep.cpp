@@ -6,6 +6,7 @@
 #include <CGAL/Surface_sweep_2/Arr_construction_subcurve.h>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace zf61::rooms {
@@ -34,13 +35,40 @@ class SweepPosition {
   const std::vector<double>& lefts_;
 };
 
+// The halfedges of holes point at their hole's record; when the sweep joins two holes, one
+// record is marked invalid and linked to the other, and CGAL follows those links when it tidies
+// up after the sweep, shortening each path by one step only: on a drawing whose pieces join one
+// large hole one at a time, that costs the square of the pieces. Every path is shortened to its
+// end here first, as a union-find would.
+void ShortenHoleLinks(Arrangement& arrangement) {
+  auto& dcel = arrangement.topology_traits()->dcel();
+  for (auto h = dcel.halfedges_begin(); h != dcel.halfedges_end(); ++h) {
+    if (!h->is_on_inner_ccb()) continue;
+    auto* first = h->inner_ccb_no_redirect();
+    if (first->is_valid()) continue;
+    auto* valid = first->next();
+    while (!valid->is_valid()) valid = valid->next();
+    for (auto* link = first; link != valid;) {
+      auto* next = link->next();
+      link->set_next(valid);
+      link = next;
+    }
+    h->set_inner_ccb(valid);
+  }
+}
+
 // CGAL's construction visitor, watched every few events.
 class WatchedConstruction : public CGAL::Arr_construction_ss_visitor<Helper, WatchedConstruction> {
   using Base = CGAL::Arr_construction_ss_visitor<Helper, WatchedConstruction>;
 
  public:
   WatchedConstruction(Arrangement* arrangement, const SweepPosition& position, StageTally& stage)
-      : Base(arrangement), position_(position), stage_(stage) {}
+      : Base(arrangement), arrangement_(*arrangement), position_(position), stage_(stage) {}
+
+  void after_sweep() {
+    ShortenHoleLinks(arrangement_);
+    Base::after_sweep();
+  }
 
   bool after_handle_event(Event* event, typename Base::Status_line_iterator iter, bool flag) {
     bool deallocate = Base::after_handle_event(event, iter, flag);
@@ -49,7 +77,8 @@ class WatchedConstruction : public CGAL::Arr_construction_ss_visitor<Helper, Wat
         stopped_ = true;
         this->stop_sweep();  // empties the queue: the event just handled is the last
       } else {
-        stage_.reach(position_.begunBy(CGAL::to_double(event->point().x())), position_.size());
+        stage_.reach(position_.begunBy(CGAL::to_double(CGAL::approx(event->point()).x())),
+                     position_.size());
       }
     }
     return deallocate;
@@ -57,24 +86,39 @@ class WatchedConstruction : public CGAL::Arr_construction_ss_visitor<Helper, Wat
   bool stopped() const { return stopped_; }
 
  private:
+  Arrangement& arrangement_;
   const SweepPosition& position_;
   StageTally& stage_;
   unsigned events_ = 0;
   bool stopped_ = false;
 };
 
+// The sweep with all it keeps.
+struct Sweep {
+  Sweep(SweepCurves input, Arrangement& arrangement, StageTally& stage)
+      : curves(std::move(input)),
+        position(curves.lefts),
+        visitor(&arrangement, position, stage),
+        sweep(arrangement.geometry_traits(), &visitor) {}
+
+  SweepCurves curves;
+  SweepPosition position;
+  WatchedConstruction visitor;
+  CGAL::Surface_sweep_2::Surface_sweep_2<WatchedConstruction> sweep;
+};
+
 }  // namespace
 
-bool SweepArrangement(const SweepCurves& curves, Arrangement& arrangement, StageTally& stage) {
-  const SweepPosition position(curves.lefts);
+bool SweepArrangement(SweepCurves curves, Arrangement& arrangement, StageTally& stage,
+                      std::shared_ptr<void>& leftovers) {
   CGAL::Arr_accessor<Arrangement> access(arrangement);
   access.notify_before_global_change();
-  WatchedConstruction visitor(&arrangement, position, stage);
-  CGAL::Surface_sweep_2::Surface_sweep_2<WatchedConstruction> sweep(arrangement.geometry_traits(),
-                                                                    &visitor);
-  sweep.sweep(curves.curves.begin(), curves.curves.end());
+  auto sweep = std::make_shared<Sweep>(std::move(curves), arrangement, stage);
+  sweep->sweep.sweep(sweep->curves.curves.begin(), sweep->curves.curves.end());
   access.notify_after_global_change();
-  if (visitor.stopped()) return false;
+  const bool stopped = sweep->visitor.stopped();
+  leftovers = std::move(sweep);
+  if (stopped) return false;
   stage.finish();
   return true;
 }

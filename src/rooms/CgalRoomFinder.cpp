@@ -23,6 +23,10 @@ namespace {
 
 using Groups = std::vector<std::vector<RoomPiece>>;
 
+// Groups of so many pieces or more are freed on a free worker, so that the next group or the
+// caller's use of the rooms need not wait for it.
+constexpr size_t kPiecesFreedElsewhere = 20000;
+
 // How often the calling thread hears the progress while it waits. (Hearing it may ask the
 // display whether Esc is down.)
 constexpr std::chrono::milliseconds kWaitStep(20);
@@ -94,16 +98,29 @@ class RoomSearch final : public rooms::WorkerTask {
 
  private:
   void findGroup(size_t g) {
-    rooms::Arrangement arrangement;  // freed after the group's rooms are handed over
+    // Freed after the group's rooms are handed over: a large arrangement on a free worker.
+    auto arrangement = std::make_shared<rooms::Arrangement>();
+    std::shared_ptr<void> leftovers;
     Rooms rooms;
     std::exception_ptr failure;
     bool done = false;
     try {
-      done = rooms::BuildGroupArrangement(groups_[g], reach_, tally, arrangement) &&
-             rooms::ReadRooms(arrangement, groups_[g].size(), tally, rooms);
+      done = rooms::BuildGroupArrangement(groups_[g], reach_, tally, *arrangement, leftovers) &&
+             rooms::ReadRooms(*arrangement, groups_[g].size(), tally, rooms);
     } catch (...) {
       failure = std::current_exception();
     }
+    hand(g, done, std::move(rooms), failure);
+    if (groups_[g].size() >= kPiecesFreedElsewhere) {
+      // The sweep's records (the second) go before the arrangement they were made for.
+      rooms::DisposeOnWorker(
+          std::make_shared<std::pair<std::shared_ptr<void>, std::shared_ptr<void>>>(
+              std::move(arrangement), std::move(leftovers)));
+    }
+  }
+
+  // Hands over a group's rooms, or its failure.
+  void hand(size_t g, bool done, Rooms rooms, std::exception_ptr failure) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (failure) {
       failure_ = failure;

@@ -2,8 +2,6 @@
 // generously, and then compared exactly.
 #include "rooms/GapJoins.h"
 
-#include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -15,7 +13,6 @@ namespace zf61::rooms {
 namespace {
 
 using FT = Kernel::FT;
-using Predicates = CGAL::Exact_predicates_inexact_constructions_kernel;
 
 // Open ends joined between two looks at the stop request.
 constexpr size_t kEndsPerWatch = 1024;
@@ -29,14 +26,30 @@ Point Exact(const PointD& p) {
   return {p.x, p.y};
 }
 
-// The nearest point of the segment pq to v, exactly, and whether it is p, q or between them.
+// The nearest point of a piece (from p to q) to an end, exactly, and whether it is p, q or between
+// them.
 struct Nearest {
   enum Where { kAtP, kAtQ, kBetween };
   Point point;
   Where where;
 };
 
-Nearest NearestOn(const Point& v, const Point& p, const Point& q) {
+// Along a horizontal or vertical piece the nearest point is the end's coordinate held to the
+// piece's span: made from doubles, it stays known exactly without any further work.
+std::optional<Nearest> NearestOnAxis(const PointD& v, const RoomPiece& piece) {
+  const bool horizontal = piece.a.y == piece.b.y, vertical = piece.a.x == piece.b.x;
+  if (!horizontal && !vertical) return std::nullopt;
+  const double from = horizontal ? piece.a.x : piece.a.y, to = horizontal ? piece.b.x : piece.b.y;
+  const double along = std::clamp(horizontal ? v.x : v.y, std::min(from, to), std::max(from, to));
+  if (along == from) return Nearest{Exact(piece.a), Nearest::kAtP};
+  if (along == to) return Nearest{Exact(piece.b), Nearest::kAtQ};
+  const Point point = horizontal ? Point(along, piece.a.y) : Point(piece.a.x, along);
+  return Nearest{point, Nearest::kBetween};
+}
+
+Nearest NearestOn(const PointD& at, const RoomPiece& piece) {
+  if (std::optional<Nearest> onAxis = NearestOnAxis(at, piece)) return *onAxis;
+  const Point v = Exact(at), p = Exact(piece.a), q = Exact(piece.b);
   Kernel::Vector_2 d = q - p;
   FT t = ((v - p) * d) / d.squared_length();
   if (t <= 0) return {p, Nearest::kAtP};
@@ -91,9 +104,9 @@ class EndJoiner {
     const Point v = Exact(at);
     const OwnLine own = ownLine(at, end);
     best_ = Candidate();
-    for (uint32_t j : near_) tryPiece(v, j);
+    for (uint32_t j : near_) tryPiece(v, at, j);
     // The own line's vertex is not an open end: it never wins over one.
-    if (!best_.toEnd) tryOwnLine(v, at, own);
+    if (!best_.toEnd) tryOwnLine(v, own);
     if (!best_.found || best_.ownLine || AlongOwnLine(v, own, best_.target)) return std::nullopt;
     return GapJoin{v, best_.target, best_.inside};
   }
@@ -136,8 +149,8 @@ class EndJoiner {
     if (candidate.beats(best_)) best_ = candidate;
   }
 
-  void tryPiece(const Point& v, uint32_t j) {
-    Nearest nearest = NearestOn(v, Exact(pieces_[j].a), Exact(pieces_[j].b));
+  void tryPiece(const Point& v, const PointD& at, uint32_t j) {
+    Nearest nearest = NearestOn(at, pieces_[j]);
     FT distance2 = CGAL::squared_distance(v, nearest.point);
     if (distance2 > reach2_) return;
     bool toEnd = (nearest.where == Nearest::kAtP && open_[2 * j]) ||
@@ -146,26 +159,16 @@ class EndJoiner {
     offer({true, toEnd, false, distance2, nearest.point, inside});
   }
 
-  // The end's first edge runs along its own line to the nearest vertex there, w. Beyond w the
-  // line is other edges, whose nearest point is w, where one of the end's pieces runs on past w.
-  void tryOwnLine(const Point& v, const PointD& at, const OwnLine& own) {
-    const Point far = Exact(own.farthest);
-    Point w = Exact(own.nearest);
-    FT w2 = CGAL::squared_distance(v, w);
-    const Predicates::Segment_2 line({at.x, at.y}, {own.farthest.x, own.farthest.y});
-    for (uint32_t j : near_) {
-      const RoomPiece& piece = pieces_[j];
-      if (!CGAL::do_intersect(
-              line, Predicates::Segment_2({piece.a.x, piece.a.y}, {piece.b.x, piece.b.y}))) {
-        continue;
-      }
-      Point meeting = NearestMeeting(v, far, j);
-      FT meeting2 = CGAL::squared_distance(v, meeting);
-      if (meeting2 < w2) w = meeting, w2 = meeting2;
-    }
-    if (w2 < CGAL::squared_distance(v, far) && w2 <= reach2_) {
-      offer({true, false, true, w2, w, GapJoin::kNoPiece});
-    }
+  // The end's first edge runs along its own line to the nearest vertex there, w, and beyond w
+  // the line is other edges, whose nearest point is w, where one of the end's pieces runs on
+  // past w. Where another piece meets the line before the nearest of the pieces' ends, that
+  // piece's own nearest point is at least as near as w and the line changes nothing; so the
+  // line's candidate can be taken at that end, without working out where pieces meet it.
+  void tryOwnLine(const Point& v, const OwnLine& own) {
+    if (own.nearest.x == own.farthest.x && own.nearest.y == own.farthest.y) return;
+    const Point w = Exact(own.nearest);
+    const FT w2 = CGAL::squared_distance(v, w);
+    if (w2 <= reach2_) offer({true, false, true, w2, w, GapJoin::kNoPiece});
   }
 
   // Whether the target lies on the end's own line, between the end and the farthest of its
@@ -174,17 +177,6 @@ class EndJoiner {
     const Point far = Exact(own.farthest);
     return CGAL::collinear(v, far, target) &&
            CGAL::collinear_are_ordered_along_line(v, target, far);
-  }
-
-  // Where piece j meets the segment from v to `far` nearest to v (they meet).
-  Point NearestMeeting(const Point& v, const Point& far, uint32_t j) const {
-    const Kernel::Segment_2 piece(Exact(pieces_[j].a), Exact(pieces_[j].b));
-    auto meeting = CGAL::intersection(Kernel::Segment_2(v, far), piece);
-    if (const Point* p = boost::get<Point>(&*meeting)) return *p;
-    const Kernel::Segment_2& overlap = boost::get<Kernel::Segment_2>(*meeting);
-    return CGAL::has_smaller_distance_to_point(v, overlap.source(), overlap.target())
-               ? overlap.source()
-               : overlap.target();
   }
 
   const std::vector<RoomPiece>& pieces_;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 namespace zf61::rooms {
@@ -27,5 +28,13 @@ void RunOnWorkers(const std::shared_ptr<WorkerTask>& task);
 
 // Waits until every worker is done with every task handed to it, stopped ones included.
 void WaitForWorkers();
+
+// Destroys `leftovers` on the first worker that is free, so that the caller goes on at once.
+void DisposeOnWorker(std::shared_ptr<void> leftovers);
+
+// Calls `part(first, last)` for consecutive runs of [0, count), each at most `run` long, on the
+// calling thread and on a worker if one is free, and returns when every run is done. A failure
+// in a run is thrown again here, after all runs are done.
+void ShareOut(size_t count, size_t run, const std::function<void(size_t, size_t)>& part);
 
 }  // namespace zf61::rooms

@@ -1,10 +1,16 @@
 #include "rooms/SweepCurves.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
+
+#include "rooms/RoomWorkers.h"
 
 namespace zf61::rooms {
 namespace {
+
+// Curves made in one run of the work shared between threads.
+constexpr size_t kCurvesPerRun = 32768;
 
 bool Same(const Point& p, const Point& q) {
   return p.rep().identical(q.rep());
@@ -79,17 +85,27 @@ SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, std::vector<Gap
   for (size_t i = 0; i < made.size(); ++i) order.push_back(LeftOf(made[i], i));
   std::sort(order.begin(), order.end());
 
+  // Made in runs, shared with a free worker, and put together in order.
+  std::vector<std::vector<Segment>> runs((order.size() + kCurvesPerRun - 1) / kCurvesPerRun);
+  ShareOut(order.size(), kCurvesPerRun, [&](size_t first, size_t last) {
+    std::vector<Segment>& run = runs[first / kCurvesPerRun];
+    run.reserve(last - first);
+    for (size_t k = first; k < last; ++k) {
+      const LeftEnd& end = order[k];
+      if (end.made) {
+        run.push_back(std::move(made[end.index]));
+      } else {
+        const RoomPiece& wall = walls[end.index];
+        run.emplace_back(Point(wall.a.x, wall.a.y), Point(wall.b.x, wall.b.y));
+      }
+    }
+  });
   SweepCurves sweep;
   sweep.curves.reserve(order.size());
   sweep.lefts.reserve(order.size());
-  for (const LeftEnd& end : order) {
-    sweep.lefts.push_back(end.x);
-    if (end.made) {
-      sweep.curves.push_back(std::move(made[end.index]));
-    } else {
-      const RoomPiece& wall = walls[end.index];
-      sweep.curves.emplace_back(Point(wall.a.x, wall.a.y), Point(wall.b.x, wall.b.y));
-    }
+  for (const LeftEnd& end : order) sweep.lefts.push_back(end.x);
+  for (std::vector<Segment>& run : runs) {
+    std::move(run.begin(), run.end(), std::back_inserter(sweep.curves));
   }
   return sweep;
 }
