@@ -191,15 +191,15 @@ class EndJoiner {
 }  // namespace
 
 bool FindGapJoins(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
-                  const std::vector<bool>& open, double reach, StageTally& stage,
-                  std::vector<GapJoin>& joins) {
+                  const std::vector<bool>& open, const std::vector<bool>& repeats, double reach,
+                  StageTally& stage, std::vector<GapJoin>& joins) {
   EndJoiner joiner(pieces, grid, open, reach);
   for (size_t end = 0; end < open.size(); ++end) {
     if (end % kEndsPerWatch == 0) {
       if (stage.stopRequested()) return false;
       stage.reach(end, open.size());
     }
-    if (!open[end]) continue;
+    if (!open[end] || repeats[end / 2]) continue;
     if (std::optional<GapJoin> join = joiner.join(end)) joins.push_back(std::move(*join));
   }
   stage.finish();

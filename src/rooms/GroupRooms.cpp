@@ -58,14 +58,14 @@ bool BuildGroupArrangement(const std::vector<RoomPiece>& pieces, double reach, W
   StageTally openStage(tally, n * kOpenEndUnits), joinStage(tally, n * kJoinUnits);
   StageTally sweepStage(tally, n * kSweepUnits);
   const PieceGrid grid(pieces, reach);
-  std::vector<bool> open;
+  std::vector<bool> open, repeats;
   std::vector<GapJoin> joins;
-  if (!FindOpenEnds(pieces, grid, openStage, open) ||
-      !FindGapJoins(pieces, grid, open, reach, joinStage, joins)) {
+  if (!FindOpenEnds(pieces, grid, openStage, open, repeats) ||
+      !FindGapJoins(pieces, grid, open, repeats, reach, joinStage, joins)) {
     return false;
   }
-  return SweepArrangement(MakeSweepCurves(pieces, std::move(joins)), arrangement, sweepStage,
-                          leftovers);
+  return SweepArrangement(MakeSweepCurves(pieces, repeats, std::move(joins)), arrangement,
+                          sweepStage, leftovers);
 }
 
 bool ReadRooms(const Arrangement& arrangement, size_t pieces, WorkTally& tally, Rooms& rooms) {

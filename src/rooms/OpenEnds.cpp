@@ -51,10 +51,27 @@ struct PlacedEnd {
   }
 };
 
+// Among the ends at one place, the pieces whose other ends are at one place too: all but the
+// first of each such set are repeats.
+void MarkRepeats(const std::vector<RoomPiece>& pieces, const PlacedEnd* first,
+                 const PlacedEnd* last, std::vector<bool>& repeats) {
+  std::vector<PlacedEnd> others;
+  for (const PlacedEnd* e = first; e != last; ++e) {
+    const PointD& other = OtherEnd(pieces, e->end);
+    others.push_back({other.x, other.y, e->end / 2});  // here `end` holds the piece
+  }
+  std::sort(others.begin(), others.end());
+  for (size_t k = 1; k < others.size(); ++k) {
+    if (others[k].x == others[k - 1].x && others[k].y == others[k - 1].y) {
+      repeats[others[k].end] = true;
+    }
+  }
+}
+
 }  // namespace
 
 bool FindOpenEnds(const std::vector<RoomPiece>& pieces, const PieceGrid& grid, StageTally& stage,
-                  std::vector<bool>& open) {
+                  std::vector<bool>& open, std::vector<bool>& repeats) {
   // The ends in order of place, so that the ends at one place are together.
   std::vector<PlacedEnd> ends(2 * pieces.size());
   for (size_t e = 0; e < ends.size(); ++e) {
@@ -63,6 +80,7 @@ bool FindOpenEnds(const std::vector<RoomPiece>& pieces, const PieceGrid& grid, S
   }
   std::sort(ends.begin(), ends.end());
   open.assign(ends.size(), false);
+  repeats.assign(pieces.size(), false);
   std::vector<uint32_t> near;
   size_t nextWatch = kEndsPerWatch;
   for (size_t first = 0, last; first < ends.size(); first = last) {
@@ -78,6 +96,7 @@ bool FindOpenEnds(const std::vector<RoomPiece>& pieces, const PieceGrid& grid, S
          ++last) {
       oneWay = oneWay && SameDirection(at, towards, OtherEnd(pieces, ends[last].end));
     }
+    if (last - first > 1) MarkRepeats(pieces, &ends[first], &ends[last], repeats);
     if (!oneWay || PassesThrough(pieces, grid, at, near)) continue;
     for (size_t k = first; k < last; ++k) open[ends[k].end] = true;
   }

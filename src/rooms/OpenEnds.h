@@ -20,8 +20,10 @@ inline const PointD& OtherEnd(const std::vector<RoomPiece>& pieces, size_t end) 
   return end % 2 ? pieces[end / 2].a : pieces[end / 2].b;
 }
 
-// Which ends are open, end by end. False when a stop was requested.
+// Which ends are open, end by end, and which pieces repeat an earlier one end for end (either
+// way round): a repeat changes nothing in the arrangement and is left out of it. False when a
+// stop was requested.
 bool FindOpenEnds(const std::vector<RoomPiece>& pieces, const PieceGrid& grid, StageTally& stage,
-                  std::vector<bool>& open);
+                  std::vector<bool>& open, std::vector<bool>& repeats);
 
 }  // namespace zf61::rooms

@@ -59,7 +59,8 @@ void AddSplitWall(const RoomPiece& wall, std::vector<Point> cuts, std::vector<Se
 
 }  // namespace
 
-SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, std::vector<GapJoin> joins) {
+SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, const std::vector<bool>& repeats,
+                            std::vector<GapJoin> joins) {
   // The points inside each wall, wall by wall.
   std::sort(joins.begin(), joins.end(),
             [](const GapJoin& j, const GapJoin& k) { return j.inside < k.inside; });
@@ -80,7 +81,7 @@ SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, std::vector<Gap
   std::vector<LeftEnd> order;
   order.reserve(walls.size() + made.size());
   for (size_t i = 0; i < walls.size(); ++i) {
-    if (!split[i]) order.push_back(LeftOf(walls[i], i));
+    if (!split[i] && !repeats[i]) order.push_back(LeftOf(walls[i], i));
   }
   for (size_t i = 0; i < made.size(); ++i) order.push_back(LeftOf(made[i], i));
   std::sort(order.begin(), order.end());

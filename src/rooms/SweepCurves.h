@@ -16,7 +16,9 @@ struct SweepCurves {
   std::vector<double> lefts;  // the x of each curve's left end, ascending
 };
 
-// `walls` are of positive length; every join's `inside` names one of them or none.
-SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, std::vector<GapJoin> joins);
+// `walls` are of positive length; those marked in `repeats` are left out; every join's `inside`
+// names one of the others or none.
+SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, const std::vector<bool>& repeats,
+                            std::vector<GapJoin> joins);
 
 }  // namespace zf61::rooms
