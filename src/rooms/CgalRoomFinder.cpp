@@ -12,6 +12,7 @@
 #include <iterator>
 #include <mutex>
 #include <numeric>
+#include <optional>
 
 #include "rooms/GroupRooms.h"
 #include "rooms/PieceGroups.h"
@@ -48,19 +49,21 @@ void Append(Rooms& to, Rooms&& from) {
   to.roomCount += from.roomCount;
 }
 
-// One search for rooms, shared by the workers group by group. It owns all it works on, so that a
-// stopped search can be left to the workers, which drop it at their next look at the tally.
+// One search for rooms, shared by the workers: the first to come separates the groups, then
+// each takes group after group. It owns all it works on, so that a stopped search can be left to
+// the workers, which drop it at their next look at the tally.
 class RoomSearch final : public rooms::WorkerTask {
  public:
-  RoomSearch(Groups groups, double reach)
-      : groups_(std::move(groups)), reach_(reach), found_(groups_.size()), left_(groups_.size()) {
-    order_.resize(groups_.size());
-    std::iota(order_.begin(), order_.end(), size_t{0});
-    std::stable_sort(order_.begin(), order_.end(),
-                     [&](size_t i, size_t j) { return groups_[i].size() > groups_[j].size(); });
-  }
+  RoomSearch(std::vector<RoomPiece> pieces, double reach)
+      : pieces_(std::move(pieces)), reach_(reach) {}
 
   void work() noexcept override {
+    try {
+      std::call_once(grouped_, [this] { separate(); });
+    } catch (...) {
+      hand(std::nullopt, false, Rooms(), std::current_exception());
+      return;
+    }
     for (size_t k = next_++; k < order_.size() && !tally.stopRequested(); k = next_++) {
       findGroup(order_[k]);
     }
@@ -70,12 +73,13 @@ class RoomSearch final : public rooms::WorkerTask {
   // stop; the search goes on stopping without the caller.
   bool await(TraceProgress* progress, size_t total) {
     std::unique_lock<std::mutex> lock(mutex_);
-    while (left_ > 0 && !failure_) {
+    auto over = [this] { return (separated_ && left_ == 0) || failure_; };
+    while (!over()) {
       if (!progress) {
         finished_.wait(lock);
         continue;
       }
-      if (finished_.wait_for(lock, kWaitStep, [this] { return left_ == 0 || failure_; })) break;
+      if (finished_.wait_for(lock, kWaitStep, over)) break;
       lock.unlock();
       bool going = progress->keepGoing(tally.done(), total);
       lock.lock();
@@ -97,6 +101,20 @@ class RoomSearch final : public rooms::WorkerTask {
   rooms::WorkTally tally;
 
  private:
+  void separate() {
+    groups_ = rooms::SeparateGroups(pieces_, reach_);
+    pieces_ = std::vector<RoomPiece>();
+    order_.resize(groups_.size());
+    std::iota(order_.begin(), order_.end(), size_t{0});
+    std::stable_sort(order_.begin(), order_.end(),
+                     [&](size_t i, size_t j) { return groups_[i].size() > groups_[j].size(); });
+    std::lock_guard<std::mutex> lock(mutex_);
+    found_.resize(groups_.size());
+    left_ = groups_.size();
+    separated_ = true;
+    if (left_ == 0) finished_.notify_all();
+  }
+
   void findGroup(size_t g) {
     // Freed after the group's rooms are handed over: a large arrangement on a free worker.
     auto arrangement = std::make_shared<rooms::Arrangement>();
@@ -119,27 +137,30 @@ class RoomSearch final : public rooms::WorkerTask {
     }
   }
 
-  // Hands over a group's rooms, or its failure.
-  void hand(size_t g, bool done, Rooms rooms, std::exception_ptr failure) {
+  // Hands over a group's rooms, or a failure (of a group, or of the separating).
+  void hand(std::optional<size_t> g, bool done, Rooms rooms, std::exception_ptr failure) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (failure) {
       failure_ = failure;
       tally.requestStop();
     } else if (done) {
-      found_[g] = std::move(rooms);
+      found_[*g] = std::move(rooms);
     }
-    --left_;
-    if (left_ == 0 || failure_) finished_.notify_all();
+    if (g) --left_;
+    if ((separated_ && left_ == 0) || failure_) finished_.notify_all();
   }
 
-  const Groups groups_;
+  std::vector<RoomPiece> pieces_;  // until they are separated into groups
   const double reach_;
+  std::once_flag grouped_;
+  Groups groups_;
   std::vector<size_t> order_;  // the groups, largest first
   std::atomic<size_t> next_{0};
   std::mutex mutex_;
   std::condition_variable finished_;
+  bool separated_ = false;
   std::vector<Rooms> found_;
-  size_t left_;
+  size_t left_ = 0;
   std::exception_ptr failure_;
 };
 
@@ -152,12 +173,11 @@ bool CgalRoomFinder::findRooms(const std::vector<RoomPiece>& pieces, double gap,
   // in the last place off the wall it was drawn to.
   double reach = std::isfinite(gap) ? std::max(gap, kPointTolerance) : kPointTolerance;
   std::vector<RoomPiece> usable;
-  const bool allUsable = std::all_of(pieces.begin(), pieces.end(), Usable);
-  if (!allUsable) std::copy_if(pieces.begin(), pieces.end(), std::back_inserter(usable), Usable);
-  const std::vector<RoomPiece>& taken = allUsable ? pieces : usable;
-  const size_t total = rooms::kUnitsPerPiece * taken.size() + 1;
+  usable.reserve(pieces.size());
+  std::copy_if(pieces.begin(), pieces.end(), std::back_inserter(usable), Usable);
+  const size_t total = rooms::kUnitsPerPiece * usable.size() + 1;
   if (!Report(progress, 0, total)) return false;
-  auto search = std::make_shared<RoomSearch>(rooms::SeparateGroups(taken, reach), reach);
+  auto search = std::make_shared<RoomSearch>(std::move(usable), reach);
   rooms::RunOnWorkers(search);
   if (!search->await(progress, total)) return false;
   search->collect(rooms);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <tuple>
 
 namespace zf61::rooms {
 namespace {
@@ -55,16 +56,20 @@ struct PlacedEnd {
 // first of each such set are repeats.
 void MarkRepeats(const std::vector<RoomPiece>& pieces, const PlacedEnd* first,
                  const PlacedEnd* last, std::vector<bool>& repeats) {
-  std::vector<PlacedEnd> others;
-  for (const PlacedEnd* e = first; e != last; ++e) {
-    const PointD& other = OtherEnd(pieces, e->end);
-    others.push_back({other.x, other.y, e->end / 2});  // here `end` holds the piece
-  }
-  std::sort(others.begin(), others.end());
-  for (size_t k = 1; k < others.size(); ++k) {
-    if (others[k].x == others[k - 1].x && others[k].y == others[k - 1].y) {
-      repeats[others[k].end] = true;
+  struct Piece {
+    PointD other;  // the piece's other end
+    uint32_t index;
+    bool operator<(const Piece& o) const {
+      return std::tie(other.x, other.y, index) < std::tie(o.other.x, o.other.y, o.index);
     }
+  };
+  std::vector<Piece> leaving;
+  for (const PlacedEnd* e = first; e != last; ++e) {
+    leaving.push_back({OtherEnd(pieces, e->end), e->end / 2});
+  }
+  std::sort(leaving.begin(), leaving.end());
+  for (size_t k = 1; k < leaving.size(); ++k) {
+    if (SamePlace(leaving[k].other, leaving[k - 1].other)) repeats[leaving[k].index] = true;
   }
 }
 
