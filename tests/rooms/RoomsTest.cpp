@@ -88,11 +88,11 @@ TEST(Rooms, IslandsRingsGridsAndDoors) {
   nested.rectangle(0, 0, 30, 30), nested.rectangle(10, 10, 20, 20);
   Rooms two = nested.rooms();
   EXPECT_EQ(two.roomCount, 2u);
-  EXPECT_EQ(two.rings.size(), 3u);       // outer ring, its hole, the island
+  EXPECT_EQ(two.rings.size(), 3u);  // outer ring, its hole, the island
   ASSERT_EQ(two.outerRings.size(), 2u);  // one room of one ring, one of two (with its hole)
   EXPECT_EQ(two.outerRings[0], 0u);
   EXPECT_EQ(Area(two.rings[two.outerRings[1]]), 900.0);
-  Drawing circles;  // concentric circles: a disc and a ring
+  Drawing circles;                  // concentric circles: a disc and a ring
   circles.circle(0, 0, 10), circles.circle(0, 0, 5);
   Rooms discs = circles.rooms();
   EXPECT_EQ(discs.roomCount, 2u);
