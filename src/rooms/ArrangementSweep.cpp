@@ -9,6 +9,8 @@
 #include <memory>
 #include <utility>
 
+#include "rooms/RoomWorkers.h"
+
 namespace zf61::rooms {
 namespace {
 
@@ -109,15 +111,14 @@ struct Sweep {
 
 }  // namespace
 
-bool SweepArrangement(SweepCurves curves, Arrangement& arrangement, StageTally& stage,
-                      std::shared_ptr<void>& leftovers) {
+bool SweepArrangement(SweepCurves curves, Arrangement& arrangement, StageTally& stage) {
   CGAL::Arr_accessor<Arrangement> access(arrangement);
   access.notify_before_global_change();
   auto sweep = std::make_shared<Sweep>(std::move(curves), arrangement, stage);
   sweep->sweep.sweep(sweep->curves.curves.begin(), sweep->curves.curves.end());
   access.notify_after_global_change();
   const bool stopped = sweep->visitor.stopped();
-  leftovers = std::move(sweep);
+  DisposeOnWorker(std::move(sweep));
   if (stopped) return false;
   stage.finish();
   return true;

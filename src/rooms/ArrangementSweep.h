@@ -3,7 +3,6 @@
 // asked to.
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "rooms/Arrangement.h"
@@ -14,9 +13,8 @@ namespace zf61::rooms {
 
 // Builds `arrangement`, which must be empty, from the curves. False when a stop was requested;
 // the arrangement is then incomplete and good only for destruction. The curves and the sweep's
-// own records are handed back in `leftovers`, to be destroyed when it suits the caller (freeing
-// them takes a while on a large drawing).
-bool SweepArrangement(SweepCurves curves, Arrangement& arrangement, StageTally& stage,
-                      std::shared_ptr<void>& leftovers);
+// own records are freed on a free worker as soon as the sweep is over (on a large drawing that
+// takes a while, and the memory is better given back before the rooms are read).
+bool SweepArrangement(SweepCurves curves, Arrangement& arrangement, StageTally& stage);
 
 }  // namespace zf61::rooms

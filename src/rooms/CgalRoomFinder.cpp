@@ -118,23 +118,17 @@ class RoomSearch final : public rooms::WorkerTask {
   void findGroup(size_t g) {
     // Freed after the group's rooms are handed over: a large arrangement on a free worker.
     auto arrangement = std::make_shared<rooms::Arrangement>();
-    std::shared_ptr<void> leftovers;
     Rooms rooms;
     std::exception_ptr failure;
     bool done = false;
     try {
-      done = rooms::BuildGroupArrangement(groups_[g], reach_, tally, *arrangement, leftovers) &&
+      done = rooms::BuildGroupArrangement(groups_[g], reach_, tally, *arrangement) &&
              rooms::ReadRooms(*arrangement, groups_[g].size(), tally, rooms);
     } catch (...) {
       failure = std::current_exception();
     }
     hand(g, done, std::move(rooms), failure);
-    if (groups_[g].size() >= kPiecesFreedElsewhere) {
-      // The sweep's records (the second) go before the arrangement they were made for.
-      rooms::DisposeOnWorker(
-          std::make_shared<std::pair<std::shared_ptr<void>, std::shared_ptr<void>>>(
-              std::move(arrangement), std::move(leftovers)));
-    }
+    if (groups_[g].size() >= kPiecesFreedElsewhere) rooms::DisposeOnWorker(std::move(arrangement));
   }
 
   // Hands over a group's rooms, or a failure (of a group, or of the separating).

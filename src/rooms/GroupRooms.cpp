@@ -53,7 +53,7 @@ void Append(Rooms& to, Rooms&& from) {
 }  // namespace
 
 bool BuildGroupArrangement(const std::vector<RoomPiece>& pieces, double reach, WorkTally& tally,
-                           Arrangement& arrangement, std::shared_ptr<void>& leftovers) {
+                           Arrangement& arrangement) {
   const size_t n = pieces.size();
   StageTally openStage(tally, n * kOpenEndUnits), joinStage(tally, n * kJoinUnits);
   StageTally sweepStage(tally, n * kSweepUnits);
@@ -65,7 +65,7 @@ bool BuildGroupArrangement(const std::vector<RoomPiece>& pieces, double reach, W
     return false;
   }
   return SweepArrangement(MakeSweepCurves(pieces, repeats, std::move(joins)), arrangement,
-                          sweepStage, leftovers);
+                          sweepStage);
 }
 
 bool ReadRooms(const Arrangement& arrangement, size_t pieces, WorkTally& tally, Rooms& rooms) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <tuple>
 
+#include "rooms/RoomWorkers.h"
+
 namespace zf61::rooms {
 namespace {
 
@@ -83,7 +85,7 @@ bool FindOpenEnds(const std::vector<RoomPiece>& pieces, const PieceGrid& grid, S
     const PointD& p = EndPoint(pieces, e);
     ends[e] = {p.x, p.y, static_cast<uint32_t>(e)};
   }
-  std::sort(ends.begin(), ends.end());
+  SortShared(ends);
   open.assign(ends.size(), false);
   repeats.assign(pieces.size(), false);
   std::vector<uint32_t> near;

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "rooms/RoomWorkers.h"
+
 namespace zf61::rooms {
 namespace {
 
@@ -37,7 +39,7 @@ std::vector<std::vector<size_t>> SplitAlong(const std::vector<size_t>& group,
   std::vector<SpanOfPiece> spans;
   spans.reserve(group.size());
   for (size_t i : group) spans.push_back({SpanOf(pieces[i], axis), i});
-  std::sort(spans.begin(), spans.end());
+  SortShared(spans);
   std::vector<std::vector<size_t>> parts;
   double end = 0.0;
   for (const SpanOfPiece& s : spans) {

@@ -6,9 +6,11 @@
 // have nothing destroyed until the process itself ends.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace zf61::rooms {
 
@@ -36,5 +38,17 @@ void DisposeOnWorker(std::shared_ptr<void> leftovers);
 // calling thread and on a worker if one is free, and returns when every run is done. A failure
 // in a run is thrown again here, after all runs are done.
 void ShareOut(size_t count, size_t run, const std::function<void(size_t, size_t)>& part);
+
+// Sorts `items` (by `<`); a long list's two halves on two threads where one is free.
+template <class T>
+void SortShared(std::vector<T>& items) {
+  constexpr size_t kLongList = 1 << 16;  // shorter lists are sorted here, at once
+  if (items.size() < kLongList) return std::sort(items.begin(), items.end());
+  const auto middle = items.begin() + static_cast<std::ptrdiff_t>(items.size() / 2);
+  ShareOut(2, 1, [&](size_t half, size_t) {
+    half == 0 ? std::sort(items.begin(), middle) : std::sort(middle, items.end());
+  });
+  std::inplace_merge(items.begin(), middle, items.end());
+}
 
 }  // namespace zf61::rooms

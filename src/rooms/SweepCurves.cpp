@@ -84,7 +84,7 @@ SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, const std::vect
     if (!split[i] && !repeats[i]) order.push_back(LeftOf(walls[i], i));
   }
   for (size_t i = 0; i < made.size(); ++i) order.push_back(LeftOf(made[i], i));
-  std::sort(order.begin(), order.end());
+  SortShared(order);
 
   // Made in runs, shared with a free worker, and put together in order.
   std::vector<std::vector<Segment>> runs((order.size() + kCurvesPerRun - 1) / kCurvesPerRun);
