@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ make pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcgal-dev
+  # A faster allocator for the programs that find rooms (found at build time where installed).
+  libtcmalloc-minimal4
   qt6-base-dev qt6-translations-l10n libgl-dev libx11-dev
   # Qt's TIFF reader for TIFF pictures in drawings (PNG, JPEG and GIF come with Qt itself).
   qt6-image-formats-plugins

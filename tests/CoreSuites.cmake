@@ -30,8 +30,11 @@ target_include_directories(window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/wind
 
 
 zf61_test(rooms_tests
-  rooms/RoomsTest.cpp)
-target_link_libraries(rooms_tests PRIVATE zf61rooms)
+  rooms/RoomsTest.cpp
+  rooms/RoomsPropertyTest.cpp
+  rooms/RoomsStopTest.cpp
+  rooms/PlainRooms.cpp)
+target_link_libraries(rooms_tests PRIVATE zf61rooms zf61cgal)
 
 zf61_test(metafile_tests
   metafile/MetafileSceneTest.cpp)

@@ -1,136 +1,45 @@
-// The pieces in separate groups; each group's arrangement, its gaps joined, and its bounded
-// faces as rooms. The groups are shared out between two threads, in order, so that the rooms
-// come out as one thread would find them.
+// The pieces in separate groups, each group's rooms found by the workers (larger groups first),
+// and the rooms put together group by group in the order of the groups, so that they come out
+// as one thread would find them. The calling thread only waits: it hears the progress, and
+// when a stop is asked for it returns at once and leaves the workers to drop their work.
 #include "rooms/CgalRoomFinder.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <exception>
 #include <iterator>
-#include <thread>
+#include <mutex>
+#include <numeric>
+#include <optional>
 
-#include "rooms/Arrangement.h"
-#include "rooms/GapJoins.h"
+#include "rooms/GroupRooms.h"
 #include "rooms/PieceGroups.h"
+#include "rooms/RoomWorkers.h"
+#include "rooms/WorkTally.h"
 
 namespace zf61 {
 namespace {
 
-using rooms::Arrangement;
-using rooms::Point;
-using rooms::Segment;
+using Groups = std::vector<std::vector<RoomPiece>>;
 
-// Windows builds find rooms on one thread: a static mingw program that ran the arrangement on a
-// second thread crashed now and then as that thread ended (seen under Wine).
-#ifdef _WIN32
-constexpr bool kSecondThread = false;
-#else
-constexpr bool kSecondThread = true;
-#endif
+// Groups of so many pieces or more are freed on a free worker, so that the next group or the
+// caller's use of the rooms need not wait for it.
+constexpr size_t kPiecesFreedElsewhere = 20000;
 
-// How often progress is heard: after so many pieces, and while the main thread waits for the
-// other. (Hearing it may ask the display whether Esc is down.)
-constexpr size_t kPiecesPerReport = 8192;
-constexpr int kWaitMs = 20;
-
-PointD ToDisplay(const Point& p) {
-  return {CGAL::to_double(p.x()), CGAL::to_double(p.y())};
-}
-
-// The points of a boundary, from the source of its first edge round to it again.
-ClosedRegion Ring(Arrangement::Ccb_halfedge_const_circulator first) {
-  ClosedRegion ring;
-  auto e = first;
-  do {
-    ring.points.push_back(ToDisplay(e->source()->point()));
-  } while (++e != first);
-  ring.points.push_back(ring.points.front());
-  return ring;
-}
-
-void AddRooms(const std::vector<RoomPiece>& pieces, double reach, Rooms& rooms) {
-  std::vector<Segment> segments;
-  segments.reserve(pieces.size());
-  for (const RoomPiece& piece : pieces) {
-    Point a(piece.a.x, piece.a.y), b(piece.b.x, piece.b.y);
-    if (a != b) segments.emplace_back(a, b);
-  }
-  Arrangement arrangement;
-  CGAL::insert(arrangement, segments.begin(), segments.end());
-  rooms::InsertJoins(arrangement, rooms::GapJoins(arrangement, reach));
-  for (auto v : rooms::OpenEnds(arrangement)) rooms.openEnds.push_back(ToDisplay(v->point()));
-  for (auto f = arrangement.faces_begin(); f != arrangement.faces_end(); ++f) {
-    if (f->is_unbounded()) continue;
-    rooms.outerRings.push_back(rooms.rings.size());
-    rooms.rings.push_back(Ring(f->outer_ccb()));
-    for (auto hole = f->inner_ccbs_begin(); hole != f->inner_ccbs_end(); ++hole) {
-      rooms.rings.push_back(Ring(*hole));
-    }
-    ++rooms.roomCount;
-  }
-}
+// How often the calling thread hears the progress while it waits. (Hearing it may ask the
+// display whether Esc is down.)
+constexpr std::chrono::milliseconds kWaitStep(20);
 
 bool Report(TraceProgress* progress, size_t done, size_t total) {
   return !progress || progress->keepGoing(done, total);
 }
 
-using Groups = std::vector<std::vector<RoomPiece>>;
-
-// The first group of the second half of the work, by pieces.
-size_t HalfWay(const Groups& groups) {
-  size_t total = 0;
-  for (const auto& group : groups) total += group.size();
-  size_t done = 0, g = 0;
-  while (g < groups.size() && 2 * done < total) done += groups[g++].size();
-  return g;
+bool Usable(const RoomPiece& piece) {
+  return std::isfinite(piece.a.x) && std::isfinite(piece.a.y) && std::isfinite(piece.b.x) &&
+         std::isfinite(piece.b.y) && (piece.a.x != piece.b.x || piece.a.y != piece.b.y);
 }
-
-// The second half of the groups, on a thread of its own: the arrangements of separate groups
-// share nothing, and each thread allocates from its own heap.
-class SecondHalf {
- public:
-  SecondHalf(const Groups& groups, size_t first, double reach) {
-    if (first < groups.size()) {
-      thread_ = std::thread([this, &groups, first, reach] { Run(groups, first, reach); });
-    } else {
-      finished_ = true;
-    }
-  }
-  ~SecondHalf() { Stop(); }
-
-  void Stop() {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
-  }
-  bool finished() const { return finished_; }
-  size_t piecesDone() const { return piecesDone_; }
-  // After Stop: the rooms found, or the failure rethrown.
-  Rooms& rooms() {
-    if (failure_) std::rethrow_exception(failure_);
-    return rooms_;
-  }
-
- private:
-  void Run(const Groups& groups, size_t first, double reach) {
-    try {
-      for (size_t g = first; g < groups.size() && !stop_; ++g) {
-        AddRooms(groups[g], reach, rooms_);
-        piecesDone_ += groups[g].size();
-      }
-    } catch (...) {
-      failure_ = std::current_exception();
-    }
-    finished_ = true;
-  }
-
-  std::atomic<bool> stop_{false}, finished_{false};
-  std::atomic<size_t> piecesDone_{0};
-  std::exception_ptr failure_;
-  Rooms rooms_;
-  std::thread thread_;
-};
 
 void Append(Rooms& to, Rooms&& from) {
   for (size_t first : from.outerRings) to.outerRings.push_back(first + to.rings.size());
@@ -140,6 +49,115 @@ void Append(Rooms& to, Rooms&& from) {
   to.roomCount += from.roomCount;
 }
 
+// One search for rooms, shared by the workers: the first to come separates the groups, then
+// each takes group after group. It owns all it works on, so that a stopped search can be left to
+// the workers, which drop it at their next look at the tally.
+class RoomSearch final : public rooms::WorkerTask {
+ public:
+  RoomSearch(std::vector<RoomPiece> pieces, double reach)
+      : pieces_(std::move(pieces)), reach_(reach) {}
+
+  void work() noexcept override {
+    try {
+      std::call_once(grouped_, [this] { separate(); });
+    } catch (...) {
+      hand(std::nullopt, false, Rooms(), std::current_exception());
+      return;
+    }
+    for (size_t k = next_++; k < order_.size() && !tally.stopRequested(); k = next_++) {
+      findGroup(order_[k]);
+    }
+  }
+
+  // Waits until every group is done, hearing the progress now and then. False when it asked to
+  // stop; the search goes on stopping without the caller.
+  bool await(TraceProgress* progress, size_t total) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    auto over = [this] { return (separated_ && left_ == 0) || failure_; };
+    while (!over()) {
+      if (!progress) {
+        finished_.wait(lock);
+        continue;
+      }
+      if (finished_.wait_for(lock, kWaitStep, over)) break;
+      lock.unlock();
+      bool going = progress->keepGoing(tally.done(), total);
+      lock.lock();
+      if (!going) {
+        tally.requestStop();
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // The rooms of all groups in their order; a worker's failure is thrown again here.
+  void collect(Rooms& rooms) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (failure_) std::rethrow_exception(failure_);
+    for (Rooms& part : found_) Append(rooms, std::move(part));
+  }
+
+  rooms::WorkTally tally;
+
+ private:
+  void separate() {
+    groups_ = rooms::SeparateGroups(pieces_, reach_);
+    pieces_ = std::vector<RoomPiece>();
+    order_.resize(groups_.size());
+    std::iota(order_.begin(), order_.end(), size_t{0});
+    std::stable_sort(order_.begin(), order_.end(),
+                     [&](size_t i, size_t j) { return groups_[i].size() > groups_[j].size(); });
+    std::lock_guard<std::mutex> lock(mutex_);
+    found_.resize(groups_.size());
+    left_ = groups_.size();
+    separated_ = true;
+    if (left_ == 0) finished_.notify_all();
+  }
+
+  void findGroup(size_t g) {
+    // Freed after the group's rooms are handed over: a large arrangement on a free worker.
+    auto arrangement = std::make_shared<rooms::Arrangement>();
+    Rooms rooms;
+    std::exception_ptr failure;
+    bool done = false;
+    try {
+      done = rooms::BuildGroupArrangement(groups_[g], reach_, tally, *arrangement) &&
+             rooms::ReadRooms(*arrangement, groups_[g].size(), tally, rooms);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    hand(g, done, std::move(rooms), failure);
+    if (groups_[g].size() >= kPiecesFreedElsewhere) rooms::DisposeOnWorker(std::move(arrangement));
+  }
+
+  // Hands over a group's rooms, or a failure (of a group, or of the separating).
+  void hand(std::optional<size_t> g, bool done, Rooms rooms, std::exception_ptr failure) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (failure) {
+      failure_ = failure;
+      tally.requestStop();
+    } else if (done) {
+      found_[*g] = std::move(rooms);
+    }
+    if (g) --left_;
+    if ((separated_ && left_ == 0) || failure_) finished_.notify_all();
+  }
+
+  std::vector<RoomPiece> pieces_;  // until they are separated into groups
+  const double reach_;
+  std::once_flag grouped_;
+  Groups groups_;
+  std::vector<size_t> order_;  // the groups, largest first
+  std::atomic<size_t> next_{0};
+  std::mutex mutex_;
+  std::condition_variable finished_;
+  bool separated_ = false;
+  std::vector<Rooms> found_;
+  size_t left_ = 0;
+  std::exception_ptr failure_;
+};
+
 }  // namespace
 
 bool CgalRoomFinder::findRooms(const std::vector<RoomPiece>& pieces, double gap,
@@ -148,26 +166,16 @@ bool CgalRoomFinder::findRooms(const std::vector<RoomPiece>& pieces, double gap,
   // Ends that meet within the point tolerance meet here too: an arc's computed end a few units
   // in the last place off the wall it was drawn to.
   double reach = std::isfinite(gap) ? std::max(gap, kPointTolerance) : kPointTolerance;
-  const size_t total = pieces.size() + 1;
-  Groups groups = rooms::SeparateGroups(pieces, reach);
-  const size_t half = kSecondThread ? HalfWay(groups) : groups.size();
-  SecondHalf second(groups, half, reach);
-  size_t done = 0, reported = 0;
-  bool going = Report(progress, 0, total);
-  for (size_t g = 0; g < half && going; ++g) {
-    AddRooms(groups[g], reach, rooms);
-    done += groups[g].size();
-    if (done - reported < kPiecesPerReport) continue;
-    reported = done;
-    going = Report(progress, done + second.piecesDone(), total);
-  }
-  while (going && !second.finished()) {
-    going = Report(progress, done + second.piecesDone(), total);
-    std::this_thread::sleep_for(std::chrono::milliseconds(kWaitMs));
-  }
-  second.Stop();
-  Append(rooms, std::move(second.rooms()));
-  if (going && Report(progress, total, total)) return true;
+  std::vector<RoomPiece> usable;
+  usable.reserve(pieces.size());
+  std::copy_if(pieces.begin(), pieces.end(), std::back_inserter(usable), Usable);
+  const size_t total = rooms::kUnitsPerPiece * usable.size() + 1;
+  if (!Report(progress, 0, total)) return false;
+  auto search = std::make_shared<RoomSearch>(std::move(usable), reach);
+  rooms::RunOnWorkers(search);
+  if (!search->await(progress, total)) return false;
+  search->collect(rooms);
+  if (Report(progress, total, total)) return true;
   rooms = Rooms();
   return false;
 }

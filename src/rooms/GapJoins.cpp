@@ -1,188 +1,209 @@
-// Open ends found on the arrangement; the edges near each one found through a grid of the open
-// ends, and their distances compared exactly.
+// Each open end's candidates come from the grid; distances are sifted in doubles, a little
+// generously, and then compared exactly.
 #include "rooms/GapJoins.h"
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
+#include <cstdint>
+#include <optional>
+
+#include "rooms/OpenEnds.h"
 
 namespace zf61::rooms {
 namespace {
 
-using Vertex = Arrangement::Vertex_const_handle;
-using Halfedge = Arrangement::Halfedge_const_handle;
+using FT = Kernel::FT;
 
-// Squared distances are compared a little generously in doubles before they are compared
-// exactly, so that rounding never loses a candidate.
-constexpr double kPrefilterSlack = 1e-9;
+// Open ends joined between two looks at the stop request.
+constexpr size_t kEndsPerWatch = 1024;
+// The sift in doubles lets through pieces this much (relatively) beyond the reach, and a little
+// more for the rounding of coordinates far from the origin and of long pieces.
+constexpr double kSiftSlack = 1e-6;
+constexpr double kPlaceRounding = 1e-12;
+constexpr double kLengthRounding = 1e-9;
 
-struct Cells {
-  double size;
-  std::unordered_map<int64_t, std::vector<size_t>> ends;  // open ends by cell
+Point Exact(const PointD& p) {
+  return {p.x, p.y};
+}
 
-  // Clamped, so that tiny cells far from the origin still give a number; ends in a clamped
-  // cell are only compared more often.
-  int64_t cellOf(double v) const {
-    return static_cast<int64_t>(std::clamp(std::floor(v / size), -kCellLimit, kCellLimit));
-  }
-  static int64_t key(int64_t cx, int64_t cy) {
-    return static_cast<int64_t>(static_cast<uint64_t>(cx) * 73856093ULL ^
-                                static_cast<uint64_t>(cy) * 19349663ULL);
-  }
-  static constexpr double kCellLimit = 0x1p60;
+// The nearest point of a piece (from p to q) to an end, exactly, and whether it is p, q or between
+// them.
+struct Nearest {
+  enum Where { kAtP, kAtQ, kBetween };
+  Point point;
+  Where where;
 };
 
-// The nearest point of the segment pq to v, exactly.
-Point Nearest(const Point& v, const Point& p, const Point& q) {
+// Along a horizontal or vertical piece the nearest point is the end's coordinate held to the
+// piece's span: made from doubles, it stays known exactly without any further work.
+std::optional<Nearest> NearestOnAxis(const PointD& v, const RoomPiece& piece) {
+  const bool horizontal = piece.a.y == piece.b.y, vertical = piece.a.x == piece.b.x;
+  if (!horizontal && !vertical) return std::nullopt;
+  const double from = horizontal ? piece.a.x : piece.a.y, to = horizontal ? piece.b.x : piece.b.y;
+  const double along = std::clamp(horizontal ? v.x : v.y, std::min(from, to), std::max(from, to));
+  if (along == from) return Nearest{Exact(piece.a), Nearest::kAtP};
+  if (along == to) return Nearest{Exact(piece.b), Nearest::kAtQ};
+  const Point point = horizontal ? Point(along, piece.a.y) : Point(piece.a.x, along);
+  return Nearest{point, Nearest::kBetween};
+}
+
+Nearest NearestOn(const PointD& at, const RoomPiece& piece) {
+  if (std::optional<Nearest> onAxis = NearestOnAxis(at, piece)) return *onAxis;
+  const Point v = Exact(at), p = Exact(piece.a), q = Exact(piece.b);
   Kernel::Vector_2 d = q - p;
-  Kernel::FT length2 = d.squared_length();
-  Kernel::FT t = ((v - p) * d) / length2;
-  if (t <= 0) return p;
-  if (t >= 1) return q;
-  return p + d * t;
+  FT t = ((v - p) * d) / d.squared_length();
+  if (t <= 0) return {p, Nearest::kAtP};
+  if (t >= 1) return {q, Nearest::kAtQ};
+  return {p + d * t, Nearest::kBetween};
+}
+
+// Whether the piece may come within `reach` of v, judged in doubles with room for rounding.
+bool MayReach(const PointD& v, const RoomPiece& piece, double reach) {
+  const double dx = piece.b.x - piece.a.x, dy = piece.b.y - piece.a.y;
+  const double wx = v.x - piece.a.x, wy = v.y - piece.a.y;
+  const double t = std::clamp((wx * dx + wy * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+  const double distance = std::hypot(wx - t * dx, wy - t * dy);
+  const double slack = reach * kSiftSlack + kPlaceRounding * (std::fabs(v.x) + std::fabs(v.y)) +
+                       kLengthRounding * (std::fabs(dx) + std::fabs(dy));
+  return distance <= reach + slack;
 }
 
 struct Candidate {
   bool found = false;
-  bool toEnd = false;  // the nearest point is another open end
-  Kernel::FT distance2 = 0;
+  bool toEnd = false;    // the target is another open end
+  bool ownLine = false;  // the target is the nearest vertex on the end's own line
+  FT distance2;
   Point target;
-  Vertex targetVertex;  // where the target is an end of the edge
-  Halfedge edge;
+  uint32_t inside = GapJoin::kNoPiece;
+
+  // Another open end wins over a piece; then the nearer; then the lower in x, then y.
+  bool beats(const Candidate& other) const {
+    if (!other.found || toEnd != other.toEnd) return !other.found || toEnd;
+    if (distance2 != other.distance2) return distance2 < other.distance2;
+    return CGAL::compare_xy(target, other.target) == CGAL::SMALLER;
+  }
 };
 
-class Joiner {
- public:
-  Joiner(const Arrangement& arrangement, double gap)
-      : arrangement_(arrangement), gap_(gap), gap2_(Kernel::FT(gap) * Kernel::FT(gap)) {}
+// The pieces that leave an open end (its own and its repeats) all run one way from it; they
+// cover the line from the end to the farthest of their other ends.
+struct OwnLine {
+  PointD nearest, farthest;  // the nearest and the farthest of their other ends
+};
 
-  std::vector<GapJoin> joins() {
-    ends_ = OpenEnds(arrangement_);
-    if (ends_.empty() || !(gap_ > 0.0) || !std::isfinite(gap_)) return {};
-    best_.assign(ends_.size(), Candidate());
-    BuildCells();
-    for (auto e = arrangement_.edges_begin(); e != arrangement_.edges_end(); ++e) Visit(e);
-    std::vector<GapJoin> out;
-    for (size_t i = 0; i < ends_.size(); ++i) {
-      const Candidate& best = best_[i];
-      if (best.found && ends_[i]->point() != best.target) {
-        out.push_back({ends_[i]->point(), best.target, ends_[i], best.targetVertex, best.edge});
-      }
-    }
-    return out;
+class EndJoiner {
+ public:
+  EndJoiner(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
+            const std::vector<bool>& open, double reach)
+      : pieces_(pieces), grid_(grid), open_(open), reach_(reach), reach2_(FT(reach) * FT(reach)) {}
+
+  // The join of the open end `end`, if one is within reach and changes the arrangement.
+  std::optional<GapJoin> join(size_t end) {
+    const PointD& at = EndPoint(pieces_, end);
+    sortNear(at);
+    if (near_.empty()) return std::nullopt;  // nothing within reach but its own line's ends
+    const Point v = Exact(at);
+    const OwnLine own = ownLine(at, end);
+    best_ = Candidate();
+    for (uint32_t j : near_) tryPiece(v, at, j);
+    // The own line's vertex is not an open end: it never wins over one.
+    if (!best_.toEnd) tryOwnLine(v, own);
+    if (!best_.found || best_.ownLine || AlongOwnLine(v, own, best_.target)) return std::nullopt;
+    return GapJoin{v, best_.target, best_.inside};
   }
 
  private:
-  void BuildCells() {
-    double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
-    for (Vertex v : ends_) {
-      double x = CGAL::to_double(v->point().x()), y = CGAL::to_double(v->point().y());
-      minX = std::min(minX, x), maxX = std::max(maxX, x);
-      minY = std::min(minY, y), maxY = std::max(maxY, y);
-    }
-    // Cells no smaller than the gap, and few enough that an edge's walk stays short.
-    double extent = std::max(maxX - minX, maxY - minY);
-    double spread = extent / std::max(1.0, std::sqrt(static_cast<double>(ends_.size())));
-    cells_.size = std::max({gap_, spread, 1e-300});
-    for (size_t i = 0; i < ends_.size(); ++i) {
-      double x = CGAL::to_double(ends_[i]->point().x()), y = CGAL::to_double(ends_[i]->point().y());
-      cells_.ends[Cells::key(cells_.cellOf(x), cells_.cellOf(y))].push_back(i);
-    }
-  }
-
-  void Visit(Halfedge e) {
-    const Point& p = e->source()->point();
-    const Point& q = e->target()->point();
-    double px = CGAL::to_double(p.x()), py = CGAL::to_double(p.y());
-    double qx = CGAL::to_double(q.x()), qy = CGAL::to_double(q.y());
-    int64_t x0 = cells_.cellOf(std::min(px, qx) - gap_),
-            x1 = cells_.cellOf(std::max(px, qx) + gap_);
-    int64_t y0 = cells_.cellOf(std::min(py, qy) - gap_),
-            y1 = cells_.cellOf(std::max(py, qy) + gap_);
-    // An edge far longer than the cells walks only the cells that hold open ends.
-    // (Counted in doubles: the count of cells under a long edge may not fit in 64 bits.)
-    double walked = (static_cast<double>(x1 - x0) + 1.0) * (static_cast<double>(y1 - y0) + 1.0);
-    if (walked > static_cast<double>(cells_.ends.size())) {
-      for (const auto& [key, list] : cells_.ends) {
-        for (size_t i : list) Try(i, e, p, q);
-      }
-      return;
-    }
-    for (int64_t cx = x0; cx <= x1; ++cx) {
-      for (int64_t cy = y0; cy <= y1; ++cy) {
-        auto found = cells_.ends.find(Cells::key(cx, cy));
-        if (found == cells_.ends.end()) continue;
-        for (size_t i : found->second) Try(i, e, p, q);
+  // The pieces that leave the end and the others within reach.
+  void sortNear(const PointD& at) {
+    grid_.near(at, reach_ * (1.0 + kSiftSlack), candidates_);
+    along_.clear(), near_.clear();
+    for (uint32_t j : candidates_) {
+      const RoomPiece& piece = pieces_[j];
+      if ((piece.a.x == at.x && piece.a.y == at.y) || (piece.b.x == at.x && piece.b.y == at.y)) {
+        along_.push_back(j);
+      } else if (MayReach(at, piece, reach_)) {
+        near_.push_back(j);
       }
     }
   }
 
-  void Try(size_t i, Halfedge e, const Point& p, const Point& q) {
-    Vertex v = ends_[i];
-    if (e->source() == v || e->target() == v) return;  // its own piece
-    const Point& at = v->point();
-    double d = std::sqrt(CGAL::to_double(CGAL::squared_distance(at, Kernel::Segment_2(p, q))));
-    if (!(d <= gap_ * (1.0 + kPrefilterSlack) + kPrefilterSlack)) return;
-    Point target = Nearest(at, p, q);
-    Kernel::FT distance2 = CGAL::squared_distance(at, target);
-    if (distance2 > gap2_) return;
-    Vertex targetVertex = target == p ? e->source() : target == q ? e->target() : Vertex();
-    bool toEnd = targetVertex != Vertex() && targetVertex->degree() == 1;
-    Candidate& best = best_[i];
-    // Another open end wins over a piece; then the nearer one.
-    bool better = !best.found || (toEnd && !best.toEnd) ||
-                  (toEnd == best.toEnd && distance2 < best.distance2);
-    if (better) best = {true, toEnd, distance2, target, targetVertex, e};
+  OwnLine ownLine(const PointD& at, size_t end) const {
+    const PointD& towards = OtherEnd(pieces_, end);
+    // Along the line's main axis, in the direction the pieces leave the end.
+    const bool byX = towards.x != at.x;
+    const bool up = (byX ? towards.x - at.x : towards.y - at.y) > 0;
+    auto beyond = [&](const PointD& p, const PointD& q) {
+      double d = byX ? p.x - q.x : p.y - q.y;
+      return up ? d > 0 : d < 0;
+    };
+    OwnLine own{towards, towards};
+    for (uint32_t j : along_) {
+      const RoomPiece& piece = pieces_[j];
+      const PointD& other = piece.a.x == at.x && piece.a.y == at.y ? piece.b : piece.a;
+      if (beyond(own.nearest, other)) own.nearest = other;
+      if (beyond(other, own.farthest)) own.farthest = other;
+    }
+    return own;
   }
 
-  const Arrangement& arrangement_;
-  double gap_;
-  Kernel::FT gap2_;
-  std::vector<Vertex> ends_;
-  std::vector<Candidate> best_;
-  Cells cells_;
+  void offer(const Candidate& candidate) {
+    if (candidate.beats(best_)) best_ = candidate;
+  }
+
+  void tryPiece(const Point& v, const PointD& at, uint32_t j) {
+    Nearest nearest = NearestOn(at, pieces_[j]);
+    FT distance2 = CGAL::squared_distance(v, nearest.point);
+    if (distance2 > reach2_) return;
+    bool toEnd = (nearest.where == Nearest::kAtP && open_[2 * j]) ||
+                 (nearest.where == Nearest::kAtQ && open_[2 * j + 1]);
+    uint32_t inside = nearest.where == Nearest::kBetween ? j : GapJoin::kNoPiece;
+    offer({true, toEnd, false, distance2, nearest.point, inside});
+  }
+
+  // The end's first edge runs along its own line to the nearest vertex there, w, and beyond w
+  // the line is other edges, whose nearest point is w, where one of the end's pieces runs on
+  // past w. Where another piece meets the line before the nearest of the pieces' ends, that
+  // piece's own nearest point is at least as near as w and the line changes nothing; so the
+  // line's candidate can be taken at that end, without working out where pieces meet it.
+  void tryOwnLine(const Point& v, const OwnLine& own) {
+    if (own.nearest.x == own.farthest.x && own.nearest.y == own.farthest.y) return;
+    const Point w = Exact(own.nearest);
+    const FT w2 = CGAL::squared_distance(v, w);
+    if (w2 <= reach2_) offer({true, false, true, w2, w, GapJoin::kNoPiece});
+  }
+
+  // Whether the target lies on the end's own line, between the end and the farthest of its
+  // pieces' ends: a join there would only repeat them.
+  static bool AlongOwnLine(const Point& v, const OwnLine& own, const Point& target) {
+    const Point far = Exact(own.farthest);
+    return CGAL::collinear(v, far, target) &&
+           CGAL::collinear_are_ordered_along_line(v, target, far);
+  }
+
+  const std::vector<RoomPiece>& pieces_;
+  const PieceGrid& grid_;
+  const std::vector<bool>& open_;
+  const double reach_;
+  const FT reach2_;
+  std::vector<uint32_t> candidates_, along_, near_;
+  Candidate best_;
 };
 
 }  // namespace
 
-std::vector<Arrangement::Vertex_const_handle> OpenEnds(const Arrangement& arrangement) {
-  std::vector<Vertex> open;
-  for (auto v = arrangement.vertices_begin(); v != arrangement.vertices_end(); ++v) {
-    if (v->degree() == 1) open.push_back(v);
-  }
-  return open;
-}
-
-std::vector<GapJoin> GapJoins(const Arrangement& arrangement, double gap) {
-  return Joiner(arrangement, gap).joins();
-}
-
-namespace {
-
-// Whether `point` still lies inside `edge`: an earlier join may have split it there or nearer
-// its other end.
-bool StillInside(const Arrangement& arrangement, Halfedge edge, const Point& point) {
-  const Traits& traits = *arrangement.geometry_traits();
-  return point != edge->source()->point() && point != edge->target()->point() &&
-         traits.is_in_x_range_2_object()(edge->curve(), point) &&
-         traits.compare_y_at_x_2_object()(point, edge->curve()) == CGAL::EQUAL;
-}
-
-}  // namespace
-
-void InsertJoins(Arrangement& arrangement, const std::vector<GapJoin>& joins) {
-  for (const GapJoin& join : joins) {
-    Segment segment(join.from, join.to);
-    if (CGAL::compare_xy(join.from, join.to) == CGAL::SMALLER) {
-      CGAL::insert(arrangement, segment, join.fromVertex);
-    } else if (join.toVertex != Vertex()) {
-      CGAL::insert(arrangement, segment, join.toVertex);
-    } else if (StillInside(arrangement, join.toEdge, join.to)) {
-      CGAL::insert(arrangement, segment, join.toEdge);
-    } else {
-      CGAL::insert(arrangement, segment);  // found by walking the arrangement
+bool FindGapJoins(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
+                  const std::vector<bool>& open, const std::vector<bool>& repeats, double reach,
+                  StageTally& stage, std::vector<GapJoin>& joins) {
+  EndJoiner joiner(pieces, grid, open, reach);
+  for (size_t end = 0; end < open.size(); ++end) {
+    if (end % kEndsPerWatch == 0) {
+      if (stage.stopRequested()) return false;
+      stage.reach(end, open.size());
     }
+    if (!open[end] || repeats[end / 2]) continue;
+    if (std::optional<GapJoin> join = joiner.join(end)) joins.push_back(std::move(*join));
   }
+  stage.finish();
+  return true;
 }
 
 }  // namespace zf61::rooms

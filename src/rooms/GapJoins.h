@@ -1,30 +1,33 @@
-// Joining open ends across small gaps: an end that meets nothing is joined to the nearest open
-// end within the gap, or else to the nearest point of another piece within it.
+// Joining open ends across small gaps, decided before the arrangement is built: an end that meets
+// nothing is joined to the nearest open end within the gap, or else to the nearest point within
+// it of the rest of the drawing, that is of every edge the arrangement will have but the open
+// end's own first edge. Distances and points are exact.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
+#include "fill/Rooms.h"
 #include "rooms/Arrangement.h"
+#include "rooms/PieceGrid.h"
+#include "rooms/WorkTally.h"
 
 namespace zf61::rooms {
 
-// The vertices where only one edge ends.
-std::vector<Arrangement::Vertex_const_handle> OpenEnds(const Arrangement& arrangement);
-
-// A segment that closes a gap, from an open end to the nearest other open end or the nearest
-// point of another edge, with where its ends lie in the arrangement it was found in.
+// A segment that closes a gap, from an open end to its target.
 struct GapJoin {
+  static constexpr uint32_t kNoPiece = UINT32_MAX;
   Point from, to;
-  Arrangement::Vertex_const_handle fromVertex;
-  Arrangement::Vertex_const_handle toVertex;  // where `to` is a vertex; else null
-  Arrangement::Halfedge_const_handle toEdge;  // where `to` lies inside this edge
+  uint32_t inside = kNoPiece;  // the piece `to` lies inside (between its ends), if any
 };
 
-// The joins that close the gaps of at most `gap` (display units) at the open ends.
-std::vector<GapJoin> GapJoins(const Arrangement& arrangement, double gap);
-
-// Inserts the joins into the arrangement they were found in. Each is inserted from where its
-// left end is known to lie, so that no join costs a search of the whole arrangement.
-void InsertJoins(Arrangement& arrangement, const std::vector<GapJoin>& joins);
+// The joins that close the gaps of at most `reach` (display units) at the open ends (`open`, end
+// by end as FindOpenEnds gives them; the ends of repeated pieces are left to the first piece),
+// appended to `joins`; joins that would lie along the open
+// end's own pieces change nothing and are left out. False when a stop was requested. Where two
+// targets are equally near, the one lowest in x, then y, is taken.
+bool FindGapJoins(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
+                  const std::vector<bool>& open, const std::vector<bool>& repeats, double reach,
+                  StageTally& stage, std::vector<GapJoin>& joins);
 
 }  // namespace zf61::rooms

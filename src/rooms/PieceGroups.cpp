@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "rooms/RoomWorkers.h"
+
 namespace zf61::rooms {
 namespace {
 
@@ -22,23 +24,31 @@ bool Separated(double end, double start, double reach) {
   return start > end && start - end > reach * (1.0 + 1e-6);
 }
 
+struct SpanOfPiece {
+  Span span;
+  size_t piece;
+  bool operator<(const SpanOfPiece& o) const {
+    return span.low < o.span.low || (span.low == o.span.low && piece < o.piece);
+  }
+};
+
 // The pieces of `group` in runs whose spans along `axis` chain together.
-std::vector<std::vector<size_t>> SplitAlong(std::vector<size_t> group,
+std::vector<std::vector<size_t>> SplitAlong(const std::vector<size_t>& group,
                                             const std::vector<RoomPiece>& pieces, int axis,
                                             double reach) {
-  std::sort(group.begin(), group.end(), [&](size_t i, size_t j) {
-    return SpanOf(pieces[i], axis).low < SpanOf(pieces[j], axis).low;
-  });
+  std::vector<SpanOfPiece> spans;
+  spans.reserve(group.size());
+  for (size_t i : group) spans.push_back({SpanOf(pieces[i], axis), i});
+  SortShared(spans);
   std::vector<std::vector<size_t>> parts;
   double end = 0.0;
-  for (size_t i : group) {
-    Span span = SpanOf(pieces[i], axis);
-    if (parts.empty() || Separated(end, span.low, reach)) {
+  for (const SpanOfPiece& s : spans) {
+    if (parts.empty() || Separated(end, s.span.low, reach)) {
       parts.emplace_back();
-      end = span.high;
+      end = s.span.high;
     }
-    parts.back().push_back(i);
-    end = std::max(end, span.high);
+    parts.back().push_back(s.piece);
+    end = std::max(end, s.span.high);
   }
   return parts;
 }
