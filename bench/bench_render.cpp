@@ -54,6 +54,13 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
       .count();
 }
 
+// The drawing fitted to the benchmark's canvas.
+zf61::ViewNavigator FittedView(const zf61::DrawingStore& store) {
+  zf61::ViewNavigator nav(store, [] { return zf61::PaintBoxSize{kWidth, kHeight}; }, nullptr);
+  nav.FitWithoutRedraw();
+  return nav;
+}
+
 // Processor time, which other work on a shared machine disturbs far less than the clock.
 double CpuMillisecondsSince(std::clock_t start) {
   return 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
@@ -64,13 +71,7 @@ void DrawBothWays(benchmark::State& state, const zf61::DrawingStore& store,
                   void (*place)(zf61::ViewNavigator&)) {
   zf61::TgraAttribute att;
   zf61::QtCanvas canvas(kWidth, kHeight);
-  zf61::ViewNavigator nav(
-      store,
-      [] {
-        return zf61::PaintBoxSize{kWidth, kHeight};
-      },
-      nullptr);
-  nav.FitWithoutRedraw();
+  zf61::ViewNavigator nav = FittedView(store);
   place(nav);
   zf61::DrawContext ctx(canvas, nav.view(), att);
   zf61::QtPictureSource pictures;
@@ -144,13 +145,7 @@ void DrawPhoto(benchmark::State& state, const std::string& numbers, double dirX,
                                 dirX, dirY);
   zf61::TgraAttribute att;
   zf61::QtCanvas canvas(kWidth, kHeight);
-  zf61::ViewNavigator nav(
-      store,
-      [] {
-        return zf61::PaintBoxSize{kWidth, kHeight};
-      },
-      nullptr);
-  nav.FitWithoutRedraw();
+  zf61::ViewNavigator nav = FittedView(store);
   if (zoom != 1.0) nav.ZoomAt(kWidth / 2.0, kHeight / 2.0, zoom);
   zf61::DrawContext ctx(canvas, nav.view(), att);
   zf61::QtPictureSource pictures;

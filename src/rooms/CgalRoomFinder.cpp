@@ -41,14 +41,6 @@ bool Usable(const RoomPiece& piece) {
          std::isfinite(piece.b.y) && (piece.a.x != piece.b.x || piece.a.y != piece.b.y);
 }
 
-void Append(Rooms& to, Rooms&& from) {
-  for (size_t first : from.outerRings) to.outerRings.push_back(first + to.rings.size());
-  to.rings.insert(to.rings.end(), std::make_move_iterator(from.rings.begin()),
-                  std::make_move_iterator(from.rings.end()));
-  to.openEnds.insert(to.openEnds.end(), from.openEnds.begin(), from.openEnds.end());
-  to.roomCount += from.roomCount;
-}
-
 // One search for rooms, shared by the workers: the first to come separates the groups, then
 // each takes group after group. It owns all it works on, so that a stopped search can be left to
 // the workers, which drop it at their next look at the tally.
@@ -95,7 +87,7 @@ class RoomSearch final : public rooms::WorkerTask {
   void collect(Rooms& rooms) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (failure_) std::rethrow_exception(failure_);
-    for (Rooms& part : found_) Append(rooms, std::move(part));
+    for (Rooms& part : found_) rooms::AppendRooms(rooms, std::move(part));
   }
 
   rooms::WorkTally tally;

@@ -1,5 +1,7 @@
 #include "rooms/GroupRooms.h"
 
+#include <iterator>
+
 #include "rooms/ArrangementSweep.h"
 #include "rooms/DisplayPoint.h"
 #include "rooms/GapJoins.h"
@@ -43,13 +45,6 @@ void AddRooms(const std::vector<Arrangement::Face_const_handle>& faces, size_t f
   }
 }
 
-void Append(Rooms& to, Rooms&& from) {
-  for (size_t first : from.outerRings) to.outerRings.push_back(first + to.rings.size());
-  to.rings.insert(to.rings.end(), std::make_move_iterator(from.rings.begin()),
-                  std::make_move_iterator(from.rings.end()));
-  to.roomCount += from.roomCount;
-}
-
 }  // namespace
 
 bool BuildGroupArrangement(const std::vector<RoomPiece>& pieces, double reach, WorkTally& tally,
@@ -85,9 +80,17 @@ bool ReadRooms(const Arrangement& arrangement, size_t pieces, WorkTally& tally, 
     tally.add(units * last / faces.size() - units * first / faces.size());
   });
   if (tally.stopRequested()) return false;
-  for (Rooms& run : runs) Append(rooms, std::move(run));
+  for (Rooms& run : runs) AppendRooms(rooms, std::move(run));
   if (faces.empty()) tally.add(units);
   return true;
+}
+
+void AppendRooms(Rooms& to, Rooms&& from) {
+  for (size_t first : from.outerRings) to.outerRings.push_back(first + to.rings.size());
+  to.rings.insert(to.rings.end(), std::make_move_iterator(from.rings.begin()),
+                  std::make_move_iterator(from.rings.end()));
+  to.openEnds.insert(to.openEnds.end(), from.openEnds.begin(), from.openEnds.end());
+  to.roomCount += from.roomCount;
 }
 
 }  // namespace zf61::rooms

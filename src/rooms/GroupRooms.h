@@ -20,4 +20,7 @@ bool BuildGroupArrangement(const std::vector<RoomPiece>& pieces, double reach, W
 // faces. `pieces` is the group's size, for the tally. False when a stop was requested.
 bool ReadRooms(const Arrangement& arrangement, size_t pieces, WorkTally& tally, Rooms& rooms);
 
+// Appends `from`'s rooms and open ends after those of `to`, its rooms' first rings moved along.
+void AppendRooms(Rooms& to, Rooms&& from);
+
 }  // namespace zf61::rooms
