@@ -72,15 +72,21 @@ bool PictureGenerator::SavePicture(Canvas& canvas, ColourDepth depth,
   return true;
 }
 
+bool FindPlan(const GenerationRequest& request, const TgraAttribute& att, RegionTracer& tracer,
+              RoomFinder* rooms, TraceProgress* progress, FillPlan& plan) {
+  FoundRegions found;
+  if (!FindRegions(QueryOf(request), tracer.store(), att, tracer, rooms, progress, found)) {
+    return false;
+  }
+  plan = MakeFillPlan(found, nullptr, request.fillColour, request.opacity);
+  return true;
+}
+
 GenerationResult PictureGenerator::generate(const GenerationRequest& request, Canvas& canvas,
                                             const std::filesystem::path& tempPicture,
                                             TraceProgress* progress) {
   return generate(request, canvas, tempPicture, [&](const GenerationRequest& r, FillPlan& plan) {
-    RegionQuery query{r.method, r.divisions, r.gap, false};
-    FoundRegions found;
-    if (!FindRegions(query, tracer_.store(), att_, tracer_, rooms_, progress, found)) return false;
-    plan = MakeFillPlan(found, nullptr, r.fillColour, r.opacity);
-    return true;
+    return FindPlan(r, att_, tracer_, rooms_, progress, plan);
   });
 }
 
@@ -128,7 +134,6 @@ GenerationResult PictureGenerator::generate(const GenerationRequest& request, Ca
     return result;
   }
   result.outcome = GenerationOutcome::Generated;
-  result.regionCount = plan.count();
   result.plan = std::move(plan);
   if (solids) return result;
   result.targetPath = request.targetPath;

@@ -70,9 +70,18 @@ struct GenerationResult {
   std::string edit3;       // the clamped division count, written back to Edit3 in every case
   std::string targetPath;  // UTF-8, for Generated: the new text of Label2
   PicturePlacement placement;
-  size_t regionCount = 0;  // for Generated: the closed figures or rooms painted
-  FillPlan plan;           // for Generated: what was painted, in which colours
+  FillPlan plan;  // for Generated: what was painted, in which colours (and how many)
 };
+
+// What the request asks to be found.
+inline RegionQuery QueryOf(const GenerationRequest& request, bool openEnds = false) {
+  return {request.method, request.divisions, request.gap, openEnds};
+}
+
+// The regions the request asks for, found anew, all painted in its colour. False when
+// `progress` stopped the search.
+bool FindPlan(const GenerationRequest& request, const TgraAttribute& att, RegionTracer& tracer,
+              RoomFinder* rooms, TraceProgress* progress, FillPlan& plan);
 
 // Decides what a checked request paints, after the picture's size has been accepted; false
 // when the user stopped the search.

@@ -108,7 +108,7 @@ void TForm1::Button3Click() {
   if (result.outcome == GenerationOutcome::Stopped) {
     EndLongTask(kStatusStopped);
   } else if (result.outcome == GenerationOutcome::Generated) {
-    EndLongTask(PaintedStatus(result.regionCount) +
+    EndLongTask(PaintedStatus(result.plan.count()) +
                 (request.handBack == HandBackKind::Solids ? kStatusSolidsOnOk : ""));
   } else {
     EndLongTask(kStatusBlank);
@@ -135,26 +135,21 @@ PictureControls TForm1::ControlValues() const {
 RegionQuery TForm1::QueryFromControls(bool openEnds) {
   GenerationRequest request = CheckControls(ControlValues(), "", "", &services_.codec);
   frontEnd_.setText(TextControl::Edit3, request.edit3);
-  return {request.method, request.divisions, request.gap, openEnds};
+  return QueryOf(request, openEnds);
 }
 
 RegionQuery TForm1::CurrentQuery() const {
-  GenerationRequest request = CheckControls(ControlValues(), "", "", &services_.codec);
-  return {request.method, request.divisions, request.gap, false};
+  return QueryOf(CheckControls(ControlValues(), "", "", &services_.codec));
 }
 
 // Rooms come from the rooms kept with their picks (found now if they are not there yet);
 // closed figures are found anew for every picture.
 bool TForm1::MakePlan(const GenerationRequest& request, TraceProgress* progress, FillPlan& plan) {
-  RegionQuery query{request.method, request.divisions, request.gap, false};
-  if (query.method == FillMethod::Rooms) {
-    if (!EnsureRooms(query, progress)) return false;
-    plan = roomSelection_->plan(request.fillColour, request.opacity);
-    return true;
+  if (request.method != FillMethod::Rooms) {
+    return FindPlan(request, att_, tracer_, services_.rooms, progress, plan);
   }
-  FoundRegions found;
-  if (!FindRegions(query, store_, att_, tracer_, services_.rooms, progress, found)) return false;
-  plan = MakeFillPlan(found, nullptr, request.fillColour, request.opacity);
+  if (!EnsureRooms(QueryOf(request), progress)) return false;
+  plan = roomSelection_->plan(request.fillColour, request.opacity);
   return true;
 }
 

@@ -68,7 +68,7 @@ TEST(MagnifiedPicture, ThreeTimesFinerOverTheSameRectangle) {
   EXPECT_EQ(fine.placement.pictureX0, plain.placement.pictureX0);
   EXPECT_EQ(fine.placement.pictureY0, plain.placement.pictureY0);
   EXPECT_EQ(fine.placement.pictureWidth, plain.placement.pictureWidth);
-  EXPECT_EQ(fine.regionCount, plain.regionCount);
+  EXPECT_EQ(fine.plan.count(), plain.plan.count());
 
   // The same picture as a drawing area three times as large with the same rectangle makes.
   Area large(480, 360);

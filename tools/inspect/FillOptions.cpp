@@ -112,15 +112,12 @@ PictureControls ControlsOf(const FillOptions& options) {
 
 bool MakePlan(const DrawingStore& store, const TgraAttribute& att, const FillOptions& options,
               const GenerationRequest& request, FillPlan& plan) {
-  RegionQuery query{request.method, request.divisions, request.gap, false};
   RegionTracer tracer(store, att);
   CgalRoomFinder rooms;
+  if (options.clicks.empty()) return FindPlan(request, att, tracer, &rooms, nullptr, plan);
+  RegionQuery query = QueryOf(request);
   FoundRegions found;
   if (!FindRegions(query, store, att, tracer, &rooms, nullptr, found)) return false;
-  if (options.clicks.empty()) {
-    plan = MakeFillPlan(found, nullptr, request.fillColour, request.opacity);
-    return true;
-  }
   RoomSelection selection(query, std::move(found),
                           RealScale::OfDrawing(store, att, request.divisions));
   if (!ApplyClicks(options.clicks, selection)) return false;
