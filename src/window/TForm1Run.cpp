@@ -108,7 +108,7 @@ void TForm1::Button3Click() {
   if (result.outcome == GenerationOutcome::Stopped) {
     EndLongTask(kStatusStopped);
   } else if (result.outcome == GenerationOutcome::Generated) {
-    EndLongTask(PaintedStatus(result.plan.count()) +
+    EndLongTask(PaintedStatus(lastPlan_->count()) +
                 (request.handBack == HandBackKind::Solids ? kStatusSolidsOnOk : ""));
   } else {
     EndLongTask(kStatusBlank);
