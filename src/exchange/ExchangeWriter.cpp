@@ -1,6 +1,7 @@
 // The exchange-file writer and the picture hand-back.
 #include "exchange/ExchangeWriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <string>
@@ -95,6 +96,11 @@ bool copyFileKeepingTime(const std::filesystem::path& source,
   return true;
 }
 
+void EnsureBzLine(DrawingStore& store) {
+  std::vector<std::string>& lines = store.outputLines;
+  if (std::find(lines.begin(), lines.end(), "bz") == lines.end()) lines.insert(lines.begin(), "bz");
+}
+
 HandBack handBackPicture(DrawingStore& store, const std::filesystem::path& target,
                          std::string_view targetText, const std::filesystem::path& tempPicture,
                          const PicturePlacement& placement, FileOps& ops) {
@@ -105,11 +111,7 @@ HandBack handBackPicture(DrawingStore& store, const std::filesystem::path& targe
   if (!copyFileKeepingTime(tempPicture, target, ops)) return HandBack::CopyFailed;
   if (!std::filesystem::exists(target, error)) return HandBack::CopyFailed;
   if (!(placement.pictureWidth > kMinimumPictureWidth)) return HandBack::NoPicture;
-  // The placement is in paper millimetres (every coordinate divided by its group's scale);
-  // Jw_cad reads a record in those units only after a "bz" line.
-  if (!store.settings.bzFlag && (store.outputLines.empty() || store.outputLines.front() != "bz")) {
-    store.outputLines.insert(store.outputLines.begin(), "bz");
-  }
+  EnsureBzLine(store);  // the placement is in paper millimetres
   std::string data = "^@BM";
   data += targetText;
   data += ',';

@@ -47,6 +47,10 @@ enum class HandBack {
 // On OK: copies the temporary picture to the target and adds the picture record
 // "^@BM<path>,<width>" at the placement. `targetText` is the target path as Jw_cad will read it
 // (Shift-JIS); empty means no picture was generated.
+// Jw_cad reads the records handed back in paper millimetres only after a "bz" line: one is put
+// first unless the output has one.
+void EnsureBzLine(DrawingStore& store);
+
 HandBack handBackPicture(DrawingStore& store, const std::filesystem::path& target,
                          std::string_view targetText, const std::filesystem::path& tempPicture,
                          const PicturePlacement& placement, FileOps& ops = SystemFileOps());

@@ -95,8 +95,7 @@ SolidHandBackResult HandBackSolids(DrawingStore& store, const FillPlan& plan,
       return result;
     }
   }
-  const std::vector<std::string>& lines = store.outputLines;
-  if (std::find(lines.begin(), lines.end(), "bz") == lines.end()) store.appendOutputLine("bz");
+  EnsureBzLine(store);
   for (size_t i = 0; i < plan.layers.size(); ++i) {
     if (areas[i].pieces.empty()) continue;
     store.appendOutputLine("lc10 " +

@@ -19,7 +19,6 @@ bool WriteSolidsFile(DrawingStore& store, const char* path, const FillOptions& o
   GenerationRequest request = CheckControls(controls, "", "", &codec);
   FillPlan plan;
   if (!MakePlan(store, att, options, request, plan)) return false;
-  if (store.settings.bzFlag) store.appendOutputLine("bz");  // as the window does when shown
   CgalAreaSplitter splitter;
   SolidHandBackResult result =
       HandBackSolids(store, plan, splitter, RealScale::OfDrawing(store, att, request.divisions),
