@@ -54,17 +54,27 @@ std::string TargetPathFor(std::string_view edit1, std::string_view drawingFileNa
   return target;
 }
 
+RegionQuery QueryOfControls(const PictureControls& controls, bool openEnds) {
+  RegionQuery query;
+  query.method = controls.methodIndex == 1 ? FillMethod::Rooms : FillMethod::ClosedFigures;
+  query.divisions = std::clamp(ParseInt(controls.edit3), kMinArcDivisions, kMaxArcDivisions);
+  double gap = ParseFloat(controls.edit4);
+  query.gap = gap > 0.0 && std::isfinite(gap) ? gap : 0.0;
+  query.openEnds = openEnds;
+  return query;
+}
+
 GenerationRequest CheckControls(const PictureControls& controls, std::string_view drawingFileName,
                                 std::string_view programFolder, const TextCodec* codec) {
   GenerationRequest request;
+  const RegionQuery query = QueryOfControls(controls);
   request.opacity = std::clamp(ParseInt(controls.edit2), 0, kMaxOpacity);
-  request.divisions = std::clamp(ParseInt(controls.edit3), kMinArcDivisions, kMaxArcDivisions);
+  request.divisions = query.divisions;
   request.edit3 = std::to_string(request.divisions);
   request.fillColour = controls.fillColour;
   request.depth = static_cast<ColourDepth>(std::clamp(controls.depthIndex, 0, kLastDepthItem));
-  request.method = controls.methodIndex == 1 ? FillMethod::Rooms : FillMethod::ClosedFigures;
-  double gap = ParseFloat(controls.edit4);
-  request.gap = gap > 0.0 && std::isfinite(gap) ? gap : 0.0;
+  request.method = query.method;
+  request.gap = query.gap;
   request.magnification = std::clamp(controls.magnification, 1, kMaxMagnification);
   request.handBack = controls.handBackIndex == 1 ? HandBackKind::Solids : HandBackKind::Picture;
   // The picture on screen only shows what solids will cover: no file is made for them.

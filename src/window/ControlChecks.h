@@ -19,6 +19,10 @@ namespace zf61 {
 GenerationRequest CheckControls(const PictureControls& controls, std::string_view drawingFileName,
                                 std::string_view programFolder, const TextCodec* codec);
 
+// What the controls ask to be found (塗り方, 円弧分割数 clamped, 隙間), read as CheckControls reads
+// them, without checking the picture's name: cheap enough for every pointer move.
+RegionQuery QueryOfControls(const PictureControls& controls, bool openEnds = false);
+
 // Both steps at once: the controls checked, then the picture made (a refused name makes none).
 GenerationResult GeneratePicture(PictureGenerator& generator, const PictureControls& controls,
                                  std::string_view drawingFileName, Canvas& canvas,

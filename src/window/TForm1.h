@@ -139,9 +139,15 @@ class TForm1 {
   std::optional<RasterImage> backBuffer_;
   std::optional<RasterImage> dragImage_;
   PicturePlacement placement_;
-  // What the last picture painted and at how many chords per curve, for solids on OK.
-  std::optional<FillPlan> lastPlan_;
-  int lastDivisions_ = kDefaultArcDivisions;
+  // What the last 作図実行 painted, at how many chords per curve, and how OK hands it back: the
+  // way it was made, whatever 貼付け shows by then (solids make no picture file, and a picture
+  // is what the user saw placed).
+  struct LastFill {
+    FillPlan plan;
+    int divisions = kDefaultArcDivisions;
+    HandBackKind handBack = HandBackKind::Picture;
+  };
+  std::optional<LastFill> lastFill_;
   std::optional<FoundRegions> preview_;  // shown until the next view change
   std::optional<RoomSelection> roomSelection_;
   std::optional<size_t> roomUnderPointer_;

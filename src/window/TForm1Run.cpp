@@ -27,7 +27,7 @@ std::string PreviewStatus(size_t regions, size_t openEnds) {
 // with the window (another name can be chosen), the solids could not be made. The exchange
 // file is written when it closes, as ever.
 void TForm1::Button1Click() {
-  bool solids = frontEnd_.selectedItem(ChoiceControl::ComboBox4) == 1;
+  bool solids = lastFill_ && lastFill_->handBack == HandBackKind::Solids;
   bool handed = solids ? HandBackAsSolids() : HandBackAsPicture();
   frontEnd_.setText(TextControl::LabelA1, handed   ? kStatusWritingFile
                                           : solids ? kStatusSolidsFailed
@@ -46,15 +46,13 @@ void TForm1::Button2Click() {
   frontEnd_.closeWindow();
 }
 
-// The fill of the last picture as solids, with the rooms' areas when 面積を記入 is ticked;
-// without a picture there is nothing to hand back, as for a picture. False when the area could
-// not be split.
+// The last fill as solids, with the rooms' areas when 面積を記入 is ticked (their scales read
+// only then). False when the area could not be split.
 bool TForm1::HandBackAsSolids() {
-  if (!lastPlan_) return true;
   if (!services_.splitter) return false;
   bool labels = frontEnd_.selectedItem(ChoiceControl::CheckBox1) == 1;
-  RealScale scale = RealScale::OfDrawing(store_, att_, lastDivisions_);
-  return HandBackSolids(store_, *lastPlan_, *services_.splitter, scale,
+  RealScale scale = labels ? RealScale::OfDrawing(store_, att_, lastFill_->divisions) : RealScale();
+  return HandBackSolids(store_, lastFill_->plan, *services_.splitter, scale,
                         labels ? AreaLabeller(AreaLabel) : AreaLabeller(), services_.codec)
       .split;
 }
@@ -80,7 +78,7 @@ void TForm1::ButtonClick(ButtonControl button) {
 
 void TForm1::Button3Click() {
   frontEnd_.setText(TextControl::Label2, "");  // the last picture is forgotten, even if this fails
-  lastPlan_.reset();
+  lastFill_.reset();
   PictureControls controls = ControlValues();
   std::string drawingFile = services_.codec.cp932ToUtf8(store_.settings.drawingFileName);
   GenerationRequest request =
@@ -102,13 +100,12 @@ void TForm1::Button3Click() {
   if (result.outcome == GenerationOutcome::Generated) {
     frontEnd_.setText(TextControl::Label2, result.targetPath);
     placement_ = result.placement;
-    lastPlan_ = std::move(result.plan);
-    lastDivisions_ = request.divisions;
+    lastFill_ = LastFill{std::move(result.plan), request.divisions, request.handBack};
   }
   if (result.outcome == GenerationOutcome::Stopped) {
     EndLongTask(kStatusStopped);
   } else if (result.outcome == GenerationOutcome::Generated) {
-    EndLongTask(PaintedStatus(lastPlan_->count()) +
+    EndLongTask(PaintedStatus(lastFill_->plan.count()) +
                 (request.handBack == HandBackKind::Solids ? kStatusSolidsOnOk : ""));
   } else {
     EndLongTask(kStatusBlank);
@@ -133,13 +130,13 @@ PictureControls TForm1::ControlValues() const {
 }
 
 RegionQuery TForm1::QueryFromControls(bool openEnds) {
-  GenerationRequest request = CheckControls(ControlValues(), "", "", &services_.codec);
-  frontEnd_.setText(TextControl::Edit3, request.edit3);
-  return QueryOf(request, openEnds);
+  RegionQuery query = QueryOfControls(ControlValues(), openEnds);
+  frontEnd_.setText(TextControl::Edit3, std::to_string(query.divisions));
+  return query;
 }
 
 RegionQuery TForm1::CurrentQuery() const {
-  return QueryOf(CheckControls(ControlValues(), "", "", &services_.codec));
+  return QueryOfControls(ControlValues());
 }
 
 // Rooms come from the rooms kept with their picks (found now if they are not there yet);
