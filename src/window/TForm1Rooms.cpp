@@ -158,8 +158,9 @@ void TForm1::DrawRoomMarks() {
   Canvas& canvas = *canvas_;
   const ViewWindow& view = navigator_.view();
   int opacity = std::clamp(ParseInt(TextOf(TextControl::Edit2)), kMinMarkOpacity, kMaxMarkOpacity);
-  FillPlan tint = roomSelection_->plan(fillColour_, opacity);
-  if (roomSelection_->picks().pickedCount() == 0) tint.layers.clear();
+  // With skips alone a plan would hold every other room: only picked rooms are tinted.
+  FillPlan tint;
+  if (roomSelection_->picks().pickedCount() > 0) tint = roomSelection_->plan(fillColour_, opacity);
   FillPainter painter(view);
   painter.BeginGraphics(canvas);
   painter.PaintPlan(tint);
