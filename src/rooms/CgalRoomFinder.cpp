@@ -50,12 +50,15 @@ class RoomSearch final : public rooms::WorkerTask {
       : pieces_(std::move(pieces)), reach_(reach) {}
 
   void work() noexcept override {
-    try {
-      std::call_once(grouped_, [this] { separate(); });
-    } catch (...) {
-      hand(std::nullopt, false, Rooms(), std::current_exception());
-      return;
-    }
+    // A failure is handed over inside, so that the once counts as done and no other worker
+    // separates the groups again.
+    std::call_once(grouped_, [this] {
+      try {
+        separate();
+      } catch (...) {
+        hand(std::nullopt, false, Rooms(), std::current_exception());
+      }
+    });
     for (size_t k = next_++; k < order_.size() && !tally.stopRequested(); k = next_++) {
       findGroup(order_[k]);
     }
