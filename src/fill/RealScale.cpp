@@ -79,16 +79,19 @@ int64_t RealScale::cellKey(int64_t cx, int64_t cy) const {
 double RealScale::nearestInCells(PointD p, int64_t cx, int64_t cy, int64_t reach,
                                  size_t& best) const {
   double nearest = std::numeric_limits<double>::infinity();
-  for (int64_t x = cx - reach; x <= cx + reach; ++x) {
-    for (int64_t y = cy - reach; y <= cy + reach; ++y) {
-      if (std::max(std::abs(x - cx), std::abs(y - cy)) != reach) continue;
-      auto found = cells_.find(cellKey(x, y));
-      if (found == cells_.end()) continue;
-      for (uint32_t i : found->second) {
-        double d = DistanceToPiece(p, pieces_[i]);
-        if (d < nearest) nearest = d, best = i;
-      }
+  auto visit = [&](int64_t x, int64_t y) {
+    auto found = cells_.find(cellKey(x, y));
+    if (found == cells_.end()) return;
+    for (uint32_t i : found->second) {
+      double d = DistanceToPiece(p, pieces_[i]);
+      if (d < nearest) nearest = d, best = i;
     }
+  };
+  // The ring's left and right columns whole, and the top and bottom cells between them.
+  for (int64_t x = cx - reach; x <= cx + reach; ++x) {
+    const bool side = x == cx - reach || x == cx + reach;
+    const int64_t step = side || reach == 0 ? 1 : 2 * reach;
+    for (int64_t y = cy - reach; y <= cy + reach; y += step) visit(x, y);
   }
   return nearest;
 }
