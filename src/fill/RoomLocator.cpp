@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Geometry.h"
+
 namespace zf61 {
 
 double TwiceSignedArea(const ClosedRegion& ring) {
-  const std::vector<PointD>& p = ring.points;
-  double twice = 0;
-  for (size_t i = 0; i + 1 < p.size(); ++i) twice += p[i].x * p[i + 1].y - p[i + 1].x * p[i].y;
-  return twice;
+  return TwiceSignedArea(ring.points.data(), ring.points.size());
 }
 
 bool InsideRing(const ClosedRegion& ring, PointD p) {

@@ -102,4 +102,13 @@ Intersection IntersectSegments(double ax1, double ay1, double ax2, double ay2, d
   return result;
 }
 
+double TwiceSignedArea(const PointD* points, size_t count) {
+  double twice = 0;
+  for (size_t i = 0; i < count; ++i) {
+    const PointD &a = points[i], &b = points[(i + 1) % count];
+    twice += a.x * b.y - b.x * a.y;
+  }
+  return twice;
+}
+
 }  // namespace zf61

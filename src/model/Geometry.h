@@ -2,6 +2,8 @@
 // degrees counter-clockwise unless a name says radians.
 #pragma once
 
+#include <cstddef>
+
 namespace zf61 {
 
 inline constexpr double kPi = 3.14159265358979323846;
@@ -42,6 +44,10 @@ PointD EllipsePointRad(double cx, double cy, double r, double flatness, double t
 PointD EllipsePoint(double cx, double cy, double r, double flatness, double tiltDeg, double phiDeg);
 
 bool SamePoint(double x1, double y1, double x2, double y2);
+
+// Twice the signed area of the polygon through `count` points, closed from the last back to the
+// first: positive counter-clockwise. A ring whose last point repeats its first gives the same.
+double TwiceSignedArea(const PointD* points, size_t count);
 
 enum class IntersectCode { Parallel = 0, Inside = 1, Outside = 2 };
 

@@ -6,6 +6,7 @@
 
 #include "exchange/ExchangeWriter.h"
 #include "exchange/SolidCorners.h"
+#include "model/Geometry.h"
 #include "model/Numbers.h"
 #include "output/AreaLabels.h"
 
@@ -32,11 +33,7 @@ std::optional<std::string> SolidRecord(const SolidPiece& piece) {
     read.push_back(p);
     texts.emplace_back(std::move(x), std::move(y));
   }
-  double twice = 0;
-  for (size_t k = 0; k < read.size(); ++k) {
-    twice += read[k].x * read[(k + 1) % read.size()].y - read[(k + 1) % read.size()].x * read[k].y;
-  }
-  if (read.size() < 3 || !(twice > 0)) return std::nullopt;
+  if (read.size() < 3 || !(TwiceSignedArea(read.data(), read.size()) > 0)) return std::nullopt;
   std::string line = "sl";
   for (const auto& [x, y] : texts) {
     line += ' ';

@@ -1,5 +1,7 @@
 #include "solids/QuadrangleMerge.h"
 
+#include "model/Geometry.h"
+
 namespace zf61::solids {
 namespace {
 
@@ -20,12 +22,7 @@ bool ConvexQuad(Face face, int i, std::array<Point, 4>& q) {
 }
 
 double TwiceArea(const SolidPiece& piece) {
-  double twice = 0;
-  for (int k = 0; k < piece.count; ++k) {
-    const PointD &a = piece.corners[k], &b = piece.corners[(k + 1) % piece.count];
-    twice += a.x * b.y - b.x * a.y;
-  }
-  return twice;
+  return TwiceSignedArea(piece.corners.data(), static_cast<size_t>(piece.count));
 }
 
 bool Mergeable(const Triangulation& t, Face face, int i) {
