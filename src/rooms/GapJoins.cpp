@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 #include "rooms/OpenEnds.h"
 
@@ -188,6 +191,38 @@ class EndJoiner {
   Candidate best_;
 };
 
+// Two open ends that are each other's nearest are joined twice, once from each end: the second
+// join lies exactly on the first and is dropped. (Joins that end at a vertex run between points of
+// doubles, so they are compared in doubles exactly.)
+void DropRepeatedJoins(std::vector<GapJoin>& joins) {
+  using Place = std::pair<double, double>;
+  struct Ends {
+    Place low, high;
+    size_t index;
+    bool operator<(const Ends& o) const {
+      return std::tie(low, high, index) < std::tie(o.low, o.high, o.index);
+    }
+  };
+  auto place = [](const Point& p) { return Place(CGAL::to_double(p.x()), CGAL::to_double(p.y())); };
+  std::vector<Ends> atVertices;
+  for (size_t k = 0; k < joins.size(); ++k) {
+    if (joins[k].inside != GapJoin::kNoPiece) continue;
+    Place a = place(joins[k].from), b = place(joins[k].to);
+    atVertices.push_back({std::min(a, b), std::max(a, b), k});
+  }
+  std::sort(atVertices.begin(), atVertices.end());
+  std::vector<bool> repeated(joins.size(), false);
+  for (size_t k = 1; k < atVertices.size(); ++k) {
+    const Ends &e = atVertices[k], &before = atVertices[k - 1];
+    if (e.low == before.low && e.high == before.high) repeated[e.index] = true;
+  }
+  size_t kept = 0;
+  for (size_t k = 0; k < joins.size(); ++k) {
+    if (!repeated[k]) joins[kept++] = std::move(joins[k]);
+  }
+  joins.erase(joins.begin() + static_cast<std::ptrdiff_t>(kept), joins.end());
+}
+
 }  // namespace
 
 bool FindGapJoins(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
@@ -202,6 +237,7 @@ bool FindGapJoins(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
     if (!open[end] || repeats[end / 2]) continue;
     if (std::optional<GapJoin> join = joiner.join(end)) joins.push_back(std::move(*join));
   }
+  DropRepeatedJoins(joins);
   stage.finish();
   return true;
 }
