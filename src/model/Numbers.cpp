@@ -170,12 +170,13 @@ std::string FormatGeneral(double value) {
   return std::string(buffer, end);
 }
 
-std::string FormatExact(double value) {
-  char buffer[64];
-  auto [end, error] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-  if (error != std::errc()) return "0";
-  return std::string(buffer, end);
+size_t FormatExact(double value, char (&buffer)[32]) {
+  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  if (error != std::errc()) {
+    buffer[0] = '0';
+    return 1;
+  }
+  return static_cast<size_t>(end - buffer);
 }
 
 std::string StripBlanks(std::string_view text) {

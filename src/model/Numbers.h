@@ -21,8 +21,9 @@ std::string FormatFixed(int digits, double value);
 // The general format with 15 significant digits ("%.15g"): 1 -> "1", 297.5 -> "297.5".
 std::string FormatGeneral(double value);
 
-// Shortest text that reads back as the same double ("%.17g"-exact), for inspection output.
-std::string FormatExact(double value);
+// The shortest text that reads back as the same double, for inspection output, written into
+// `buffer`; returns its length.
+size_t FormatExact(double value, char (&buffer)[32]);
 
 // Removes blanks, full-width blanks and control bytes from Shift-JIS text.
 std::string StripBlanks(std::string_view text);

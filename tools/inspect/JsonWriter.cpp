@@ -58,7 +58,9 @@ void JsonWriter::key(std::string_view name) {
 
 void JsonWriter::value(double v) {
   beforeValue();
-  out_ += FormatExact(v);
+  // Written in place: a drawing's rings are millions of numbers.
+  char digits[32];
+  out_.append(digits, FormatExact(v, digits));
 }
 
 void JsonWriter::value(int32_t v) {

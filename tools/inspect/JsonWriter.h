@@ -15,7 +15,7 @@ class JsonWriter {
   void beginArray();
   void endArray();
   void key(std::string_view name);
-  void value(double v);  // 17 significant digits
+  void value(double v);  // the shortest text that reads back as v
   void value(int32_t v);
   void value(bool v);
   void value(std::string_view utf8);

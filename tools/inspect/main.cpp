@@ -50,8 +50,9 @@ int Usage() {
 }
 
 void Print(const zf61::JsonWriter& json) {
-  std::string text = json.text() + "\n";
+  const std::string& text = json.text();
   std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fputc('\n', stdout);
 }
 
 int PrintExtents(const zf61::DrawingStore& store) {
