@@ -23,9 +23,9 @@ struct GapJoin {
 
 // The joins that close the gaps of at most `reach` (display units) at the open ends (`open`, end
 // by end as FindOpenEnds gives them; the ends of repeated pieces are left to the first piece),
-// appended to `joins`; joins that would lie along the open
-// end's own pieces change nothing and are left out. False when a stop was requested. Where two
-// targets are equally near, the one lowest in x, then y, is taken.
+// appended to `joins`; joins that would lie along the open end's own pieces change nothing and
+// are left out, and two ends that are each other's target are joined once. False when a stop
+// was requested. Where two targets are equally near, the one lowest in x, then y, is taken.
 bool FindGapJoins(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
                   const std::vector<bool>& open, const std::vector<bool>& repeats, double reach,
                   StageTally& stage, std::vector<GapJoin>& joins);
