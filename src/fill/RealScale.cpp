@@ -10,9 +10,11 @@ namespace {
 
 // A piece whose box covers more cells than this is kept aside and tried for every place.
 constexpr int64_t kMaxCellsPerPiece = 64;
-constexpr double kCellLimit = 0x1p40;
-// Rings of cells walked at most; a place farther from the pieces than this compares them all.
-constexpr int64_t kMaxRingsWalked = 4096;
+
+bool Finite(const RoomPiece& p) {
+  return std::isfinite(p.a.x) && std::isfinite(p.a.y) && std::isfinite(p.b.x) &&
+         std::isfinite(p.b.y);
+}
 
 double DistanceToPiece(PointD p, const RoomPiece& piece) {
   double dx = piece.b.x - piece.a.x, dy = piece.b.y - piece.a.y;
@@ -36,43 +38,72 @@ RealScale RealScale::OfDrawing(const DrawingStore& store, const TgraAttribute& a
   return RealScale(std::move(pieces), std::move(scales));
 }
 
+// The cells are a dense array, rows of columns, about as many as there are pieces; each holds
+// the pieces whose boxes reach it, listed one cell after another.
 RealScale::RealScale(std::vector<RoomPiece> pieces, std::vector<double> scales)
     : pieces_(std::move(pieces)), scales_(std::move(scales)) {
-  if (pieces_.empty()) return;
   double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
+  size_t finite = 0;
   for (const RoomPiece& p : pieces_) {
+    if (!Finite(p)) continue;  // never the nearest
+    ++finite;
     minX = std::min({minX, p.a.x, p.b.x}), maxX = std::max({maxX, p.a.x, p.b.x});
     minY = std::min({minY, p.a.y, p.b.y}), maxY = std::max({maxY, p.a.y, p.b.y});
   }
+  if (finite == 0) return;
   originX_ = minX, originY_ = minY;
-  double extent = std::max(maxX - minX, maxY - minY);
-  cell_ = std::max(extent / std::sqrt(static_cast<double>(pieces_.size())), 1e-300);
-  if (!std::isfinite(cell_)) cell_ = 1.0;
-  lastCellX_ = cellOf(maxX, originX_), lastCellY_ = cellOf(maxY, originY_);
-  for (uint32_t i = 0; i < pieces_.size(); ++i) {
-    const RoomPiece& p = pieces_[i];
-    int64_t x0 = cellOf(std::min(p.a.x, p.b.x), originX_);
-    int64_t x1 = cellOf(std::max(p.a.x, p.b.x), originX_);
-    int64_t y0 = cellOf(std::min(p.a.y, p.b.y), originY_);
-    int64_t y1 = cellOf(std::max(p.a.y, p.b.y), originY_);
-    if ((x1 - x0 + 1) * (y1 - y0 + 1) > kMaxCellsPerPiece) {
-      spanning_.push_back(i);
-      continue;
+  // In halves, so that pieces spread over all that doubles hold give a finite cell.
+  const double halfExtent = std::max(maxX / 2 - minX / 2, maxY / 2 - minY / 2);
+  const double side = std::sqrt(static_cast<double>(finite));
+  cell_ = std::max(2 * (halfExtent / side), 1e-300);
+  const auto cellsAlong = [&](double from, double to) {
+    return static_cast<int64_t>(std::min(std::floor((to / 2 - from / 2) / (cell_ / 2)), side)) + 1;
+  };
+  cellsX_ = cellsAlong(minX, maxX), cellsY_ = cellsAlong(minY, maxY);
+  fillCells();
+}
+
+void RealScale::fillCells() {
+  cellStart_.assign(static_cast<size_t>(cellsX_ * cellsY_) + 1, 0);
+  std::vector<size_t> next;  // where each cell's next piece goes
+  // Twice over the pieces: first counting each cell's pieces, then listing them.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (uint32_t i = 0; i < pieces_.size(); ++i) {
+      const RoomPiece& p = pieces_[i];
+      if (!Finite(p)) continue;
+      const int64_t x0 = cellOf(std::min(p.a.x, p.b.x), originX_, cellsX_);
+      const int64_t x1 = cellOf(std::max(p.a.x, p.b.x), originX_, cellsX_);
+      const int64_t y0 = cellOf(std::min(p.a.y, p.b.y), originY_, cellsY_);
+      const int64_t y1 = cellOf(std::max(p.a.y, p.b.y), originY_, cellsY_);
+      if ((x1 - x0 + 1) * (y1 - y0 + 1) > kMaxCellsPerPiece) {
+        if (pass == 0) spanning_.push_back(i);
+        continue;
+      }
+      for (int64_t cy = y0; cy <= y1; ++cy) {
+        for (int64_t cx = x0; cx <= x1; ++cx) {
+          const size_t cell = static_cast<size_t>(cy * cellsX_ + cx);
+          if (pass == 0) {
+            ++cellStart_[cell + 1];
+          } else {
+            cellPieces_[next[cell]++] = i;
+          }
+        }
+      }
     }
-    for (int64_t cx = x0; cx <= x1; ++cx) {
-      for (int64_t cy = y0; cy <= y1; ++cy) cells_[cellKey(cx, cy)].push_back(i);
+    if (pass == 0) {
+      for (size_t c = 1; c < cellStart_.size(); ++c) cellStart_[c] += cellStart_[c - 1];
+      cellPieces_.resize(cellStart_.back());
+      next.assign(cellStart_.begin(), cellStart_.end() - 1);
     }
   }
 }
 
-int64_t RealScale::cellOf(double v, double origin) const {
-  return static_cast<int64_t>(
-      std::clamp(std::floor((v - origin) / cell_), -kCellLimit, kCellLimit));
-}
-
-int64_t RealScale::cellKey(int64_t cx, int64_t cy) const {
-  return static_cast<int64_t>(static_cast<uint64_t>(cx) * 0x9E3779B97F4A7C15ULL ^
-                              static_cast<uint64_t>(cy));
+// The cell of a coordinate, held to the grid: a place outside it is looked up from the nearest
+// cell inside, which is no farther from any piece's cell than its own would be, so the walk
+// outwards still stops only when nothing nearer is left.
+int64_t RealScale::cellOf(double v, double origin, int64_t cells) const {
+  const double cell = std::floor((v / 2 - origin / 2) / (cell_ / 2));
+  return static_cast<int64_t>(std::clamp(cell, 0.0, static_cast<double>(cells - 1)));
 }
 
 // The nearest piece among the cells at exactly `reach` cells from (cx, cy) (a square ring).
@@ -80,11 +111,11 @@ double RealScale::nearestInCells(PointD p, int64_t cx, int64_t cy, int64_t reach
                                  size_t& best) const {
   double nearest = std::numeric_limits<double>::infinity();
   auto visit = [&](int64_t x, int64_t y) {
-    auto found = cells_.find(cellKey(x, y));
-    if (found == cells_.end()) return;
-    for (uint32_t i : found->second) {
-      double d = DistanceToPiece(p, pieces_[i]);
-      if (d < nearest) nearest = d, best = i;
+    if (x < 0 || y < 0 || x >= cellsX_ || y >= cellsY_) return;
+    const size_t cell = static_cast<size_t>(y * cellsX_ + x);
+    for (size_t k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k) {
+      double d = DistanceToPiece(p, pieces_[cellPieces_[k]]);
+      if (d < nearest) nearest = d, best = cellPieces_[k];
     }
   };
   // The ring's left and right columns whole, and the top and bottom cells between them.
@@ -97,22 +128,15 @@ double RealScale::nearestInCells(PointD p, int64_t cx, int64_t cy, int64_t reach
 }
 
 double RealScale::scaleAt(PointD p) const {
-  if (pieces_.empty() || !std::isfinite(p.x) || !std::isfinite(p.y)) return 1.0;
+  if (cellStart_.empty() || !std::isfinite(p.x) || !std::isfinite(p.y)) return 1.0;
   size_t best = 0;
   double nearest = std::numeric_limits<double>::infinity();
-  auto consider = [&](uint32_t i) {
+  for (uint32_t i : spanning_) {
     double d = DistanceToPiece(p, pieces_[i]);
     if (d < nearest) nearest = d, best = i;
-  };
-  for (uint32_t i : spanning_) consider(i);
-  int64_t cx = cellOf(p.x, originX_), cy = cellOf(p.y, originY_);
-  int64_t farthest =
-      std::max({std::abs(cx), std::abs(cy), std::abs(cx - lastCellX_), std::abs(cy - lastCellY_)});
-  if (farthest > kMaxRingsWalked) {
-    // Far outside the pieces (no room asks there): every piece once.
-    for (uint32_t i = 0; i < pieces_.size(); ++i) consider(i);
-    return scales_[best];
   }
+  const int64_t cx = cellOf(p.x, originX_, cellsX_), cy = cellOf(p.y, originY_, cellsY_);
+  const int64_t farthest = std::max({cx, cy, cellsX_ - 1 - cx, cellsY_ - 1 - cy});
   // Rings of cells outwards until the next ring cannot hold anything nearer. Rooms ask about
   // points on their walls, found in the first ring.
   for (int64_t reach = 0; reach <= farthest; ++reach) {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "fill/Rooms.h"
@@ -24,16 +23,17 @@ class RealScale {
   double scaleAt(PointD p) const;
 
  private:
-  int64_t cellKey(int64_t cx, int64_t cy) const;
-  int64_t cellOf(double v, double origin) const;
+  void fillCells();
+  int64_t cellOf(double v, double origin, int64_t cells) const;
   double nearestInCells(PointD p, int64_t cx, int64_t cy, int64_t reach, size_t& best) const;
 
   std::vector<RoomPiece> pieces_;
   std::vector<double> scales_;
   double originX_ = 0, originY_ = 0, cell_ = 1;
-  int64_t lastCellX_ = 0, lastCellY_ = 0;
-  std::unordered_map<int64_t, std::vector<uint32_t>> cells_;
-  std::vector<uint32_t> spanning_;  // pieces over too many cells, tried everywhere
+  int64_t cellsX_ = 0, cellsY_ = 0;
+  std::vector<size_t> cellStart_;     // where each cell's pieces begin in cellPieces_, and the end
+  std::vector<uint32_t> cellPieces_;  // the cells' pieces, cell after cell
+  std::vector<uint32_t> spanning_;    // pieces over too many cells, tried everywhere
 };
 
 // Square metres from an area in display units at a group's scale (drawing units are mm).
