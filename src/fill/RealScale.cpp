@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/Geometry.h"
+
 namespace zf61 {
 namespace {
 
@@ -17,11 +19,7 @@ bool Finite(const RoomPiece& p) {
 }
 
 double DistanceToPiece(PointD p, const RoomPiece& piece) {
-  double dx = piece.b.x - piece.a.x, dy = piece.b.y - piece.a.y;
-  double length2 = dx * dx + dy * dy;
-  double t = length2 > 0 ? ((p.x - piece.a.x) * dx + (p.y - piece.a.y) * dy) / length2 : 0.0;
-  t = std::clamp(t, 0.0, 1.0);
-  return std::hypot(p.x - (piece.a.x + t * dx), p.y - (piece.a.y + t * dy));
+  return SegmentDistance(p, piece.a, piece.b);
 }
 
 }  // namespace

@@ -111,4 +111,11 @@ double TwiceSignedArea(const PointD* points, size_t count) {
   return twice;
 }
 
+double SegmentDistance(PointD p, PointD a, PointD b) {
+  double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+  double t =
+      length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
 }  // namespace zf61

@@ -49,6 +49,9 @@ bool SamePoint(double x1, double y1, double x2, double y2);
 // first: positive counter-clockwise. A ring whose last point repeats its first gives the same.
 double TwiceSignedArea(const PointD* points, size_t count);
 
+// The distance from p to the segment from a to b (to a where a and b are one point).
+double SegmentDistance(PointD p, PointD a, PointD b);
+
 enum class IntersectCode { Parallel = 0, Inside = 1, Outside = 2 };
 
 struct Intersection {

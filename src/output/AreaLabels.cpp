@@ -5,6 +5,8 @@
 #include <limits>
 #include <queue>
 
+#include "model/Geometry.h"
+
 namespace zf61 {
 namespace {
 
@@ -20,13 +22,6 @@ bool InPiece(const SolidPiece& piece, PointD p) {
     if (Cross(piece.corners[k], piece.corners[(k + 1) % piece.count], p) < 0) return false;
   }
   return true;
-}
-
-double SegmentDistance(PointD p, PointD a, PointD b) {
-  double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
-  double t =
-      length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 
 // Distance to the nearest wall: positive inside the part, negative outside.

@@ -9,16 +9,13 @@
 #include <vector>
 
 #include "fill/RealScale.h"
+#include "model/Geometry.h"
 
 namespace zf61 {
 namespace {
 
 double Distance(PointD p, const RoomPiece& piece) {
-  double dx = piece.b.x - piece.a.x, dy = piece.b.y - piece.a.y;
-  double length2 = dx * dx + dy * dy;
-  double t = length2 > 0 ? ((p.x - piece.a.x) * dx + (p.y - piece.a.y) * dy) / length2 : 0.0;
-  t = std::clamp(t, 0.0, 1.0);
-  return std::hypot(p.x - (piece.a.x + t * dx), p.y - (piece.a.y + t * dy));
+  return SegmentDistance(p, piece.a, piece.b);
 }
 
 // Each piece has a scale of its own (its index + 1), so the scale says which piece was found;
