@@ -33,6 +33,7 @@ zf61_test(rooms_tests
   rooms/RoomsTest.cpp
   rooms/RoomsPropertyTest.cpp
   rooms/RoomsStopTest.cpp
+  rooms/RoomsSharedWorkTest.cpp
   rooms/PlainRooms.cpp)
 target_link_libraries(rooms_tests PRIVATE zf61rooms zf61cgal)
 

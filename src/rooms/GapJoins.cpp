@@ -3,22 +3,27 @@
 #include "rooms/GapJoins.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <tuple>
 #include <utility>
 
 #include "rooms/OpenEnds.h"
+#include "rooms/RoomWorkers.h"
 
 namespace zf61::rooms {
 namespace {
 
 using FT = Kernel::FT;
 
-// Open ends joined between two looks at the stop request.
+// Open ends joined between two looks at the stop request, and in one run of the work shared
+// between threads.
 constexpr size_t kEndsPerWatch = 1024;
+constexpr size_t kEndsPerRun = 16 * kEndsPerWatch;
 // The sift in doubles lets through pieces this much (relatively) beyond the reach, and a little
 // more for the rounding of coordinates far from the origin and of long pieces.
 constexpr double kSiftSlack = 1e-6;
@@ -228,14 +233,25 @@ void DropRepeatedJoins(std::vector<GapJoin>& joins) {
 bool FindGapJoins(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
                   const std::vector<bool>& open, const std::vector<bool>& repeats, double reach,
                   StageTally& stage, std::vector<GapJoin>& joins) {
-  EndJoiner joiner(pieces, grid, open, reach);
-  for (size_t end = 0; end < open.size(); ++end) {
-    if (end % kEndsPerWatch == 0) {
-      if (stage.stopRequested()) return false;
-      stage.reach(end, open.size());
+  // Each end's join depends on nothing but the drawing, so the ends are joined in runs shared
+  // with a free worker, and the runs' joins put together in the order of the ends.
+  std::vector<std::vector<GapJoin>> runs((open.size() + kEndsPerRun - 1) / kEndsPerRun);
+  std::atomic<size_t> looked{0};
+  ShareOut(open.size(), kEndsPerRun, [&](size_t first, size_t last) {
+    EndJoiner joiner(pieces, grid, open, reach);
+    std::vector<GapJoin>& run = runs[first / kEndsPerRun];
+    for (size_t end = first; end < last; ++end) {
+      if ((end - first) % kEndsPerWatch == 0) {
+        if (stage.stopRequested()) return;
+        stage.reach(looked.fetch_add(std::min(kEndsPerWatch, last - end)), open.size());
+      }
+      if (!open[end] || repeats[end / 2]) continue;
+      if (std::optional<GapJoin> join = joiner.join(end)) run.push_back(std::move(*join));
     }
-    if (!open[end] || repeats[end / 2]) continue;
-    if (std::optional<GapJoin> join = joiner.join(end)) joins.push_back(std::move(*join));
+  });
+  if (stage.stopRequested()) return false;
+  for (std::vector<GapJoin>& run : runs) {
+    std::move(run.begin(), run.end(), std::back_inserter(joins));
   }
   DropRepeatedJoins(joins);
   stage.finish();

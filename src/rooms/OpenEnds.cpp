@@ -3,6 +3,7 @@
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <tuple>
 
@@ -15,8 +16,10 @@ namespace {
 using Predicates = CGAL::Exact_predicates_inexact_constructions_kernel;
 using Exact2 = Predicates::Point_2;
 
-// Ends looked at between two looks at the stop request.
+// Ends looked at between two looks at the stop request, and in one run of the work shared
+// between threads.
 constexpr size_t kEndsPerWatch = 4096;
+constexpr size_t kEndsPerRun = 8 * kEndsPerWatch;
 
 Exact2 AsPoint(const PointD& p) {
   return {p.x, p.y};
@@ -46,6 +49,11 @@ bool PassesThrough(const std::vector<RoomPiece>& pieces, const PieceGrid& grid, 
   return false;
 }
 
+// What one run of the ends finds: open ends and repeated pieces.
+struct Findings {
+  std::vector<uint32_t> open, repeated;
+};
+
 struct PlacedEnd {
   double x, y;
   uint32_t end;
@@ -55,9 +63,9 @@ struct PlacedEnd {
 };
 
 // Among the ends at one place, the pieces whose other ends are at one place too: all but the
-// first of each such set are repeats.
-void MarkRepeats(const std::vector<RoomPiece>& pieces, const PlacedEnd* first,
-                 const PlacedEnd* last, std::vector<bool>& repeats) {
+// first of each such set are repeats, added to `repeated`.
+void FindRepeats(const std::vector<RoomPiece>& pieces, const PlacedEnd* first,
+                 const PlacedEnd* last, std::vector<uint32_t>& repeated) {
   struct Piece {
     PointD other;  // the piece's other end
     uint32_t index;
@@ -71,7 +79,7 @@ void MarkRepeats(const std::vector<RoomPiece>& pieces, const PlacedEnd* first,
   }
   std::sort(leaving.begin(), leaving.end());
   for (size_t k = 1; k < leaving.size(); ++k) {
-    if (SamePlace(leaving[k].other, leaving[k - 1].other)) repeats[leaving[k].index] = true;
+    if (SamePlace(leaving[k].other, leaving[k - 1].other)) repeated.push_back(leaving[k].index);
   }
 }
 
@@ -86,26 +94,42 @@ bool FindOpenEnds(const std::vector<RoomPiece>& pieces, const PieceGrid& grid, S
     ends[e] = {p.x, p.y, static_cast<uint32_t>(e)};
   }
   SortShared(ends);
+  auto samePlace = [&](size_t i, size_t j) {
+    return ends[i].x == ends[j].x && ends[i].y == ends[j].y;
+  };
+  // Looked at place by place in runs shared with a free worker; a place belongs to the run its
+  // first end falls in. What the runs find is marked afterwards (bits of one word must not be
+  // written by two threads).
+  std::vector<Findings> runs((ends.size() + kEndsPerRun - 1) / kEndsPerRun);
+  std::atomic<size_t> looked{0};
+  ShareOut(ends.size(), kEndsPerRun, [&](size_t from, size_t to) {
+    Findings& found = runs[from / kEndsPerRun];
+    std::vector<uint32_t> near;
+    size_t first = from;
+    while (first > 0 && first < to && samePlace(first, first - 1)) ++first;
+    for (size_t last, watched = first; first < to; first = last) {
+      if (first >= watched) {
+        if (stage.stopRequested()) return;
+        stage.reach(looked.fetch_add(std::min(kEndsPerWatch, to - first)), ends.size());
+        watched = first + kEndsPerWatch;
+      }
+      const PointD& at = EndPoint(pieces, ends[first].end);
+      const PointD& towards = OtherEnd(pieces, ends[first].end);
+      bool oneWay = true;
+      for (last = first + 1; last < ends.size() && samePlace(last, first); ++last) {
+        oneWay = oneWay && SameDirection(at, towards, OtherEnd(pieces, ends[last].end));
+      }
+      if (last - first > 1) FindRepeats(pieces, &ends[first], &ends[last], found.repeated);
+      if (!oneWay || PassesThrough(pieces, grid, at, near)) continue;
+      for (size_t k = first; k < last; ++k) found.open.push_back(ends[k].end);
+    }
+  });
+  if (stage.stopRequested()) return false;
   open.assign(ends.size(), false);
   repeats.assign(pieces.size(), false);
-  std::vector<uint32_t> near;
-  size_t nextWatch = kEndsPerWatch;
-  for (size_t first = 0, last; first < ends.size(); first = last) {
-    if (first >= nextWatch) {
-      if (stage.stopRequested()) return false;
-      stage.reach(first, ends.size());
-      nextWatch = first + kEndsPerWatch;
-    }
-    const PointD& at = EndPoint(pieces, ends[first].end);
-    const PointD& towards = OtherEnd(pieces, ends[first].end);
-    bool oneWay = true;
-    for (last = first + 1; last < ends.size() && ends[last].x == at.x && ends[last].y == at.y;
-         ++last) {
-      oneWay = oneWay && SameDirection(at, towards, OtherEnd(pieces, ends[last].end));
-    }
-    if (last - first > 1) MarkRepeats(pieces, &ends[first], &ends[last], repeats);
-    if (!oneWay || PassesThrough(pieces, grid, at, near)) continue;
-    for (size_t k = first; k < last; ++k) open[ends[k].end] = true;
+  for (const Findings& found : runs) {
+    for (uint32_t end : found.open) open[end] = true;
+    for (uint32_t piece : found.repeated) repeats[piece] = true;
   }
   stage.finish();
   return true;

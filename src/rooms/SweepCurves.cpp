@@ -9,8 +9,9 @@
 namespace zf61::rooms {
 namespace {
 
-// Curves made in one run of the work shared between threads.
+// Curves made, and walls split, in one run of the work shared between threads.
 constexpr size_t kCurvesPerRun = 32768;
+constexpr size_t kWallsPerRun = 4096;
 
 bool Same(const Point& p, const Point& q) {
   return p.rep().identical(q.rep());
@@ -29,9 +30,22 @@ struct LeftEnd {
   }
 };
 
+// A coordinate as CGAL::to_double gives it, read from the point's own approximation rather than
+// from a number object made for the coordinate (an allocation for every curve).
+double ToDouble(const Point& p, bool x) {
+  auto coordinate = [&p, x] { return x ? CGAL::approx(p).x() : CGAL::approx(p).y(); };
+  double value;
+  if (CGAL::fit_in_double(coordinate(), value)) return value;
+  if (!CGAL::has_smaller_relative_precision(coordinate(),
+                                            Kernel::FT::get_relative_precision_of_to_double())) {
+    CGAL::exact(p);  // narrows the approximation to the exact value
+  }
+  return CGAL::to_double(coordinate());
+}
+
 LeftEnd LeftOf(const Segment& curve, size_t index) {
   const Point& left = curve.left();
-  return {CGAL::to_double(left.x()), CGAL::to_double(left.y()), true, index};
+  return {ToDouble(left, true), ToDouble(left, false), true, index};
 }
 
 LeftEnd LeftOf(const RoomPiece& wall, size_t index) {
@@ -57,26 +71,56 @@ void AddSplitWall(const RoomPiece& wall, std::vector<Point> cuts, std::vector<Se
   made.emplace_back(from, b);
 }
 
+using Curves = std::vector<Segment>;
+
+// The curves `make(i, run)` adds to `run` for each i in [0, count), made in runs shared with a
+// free worker and put together in the order of i.
+template <class Make>
+Curves MadeInRuns(size_t count, size_t perRun, const Make& make) {
+  std::vector<Curves> runs((count + perRun - 1) / perRun);
+  ShareOut(count, perRun, [&](size_t first, size_t last) {
+    for (size_t i = first; i < last; ++i) make(i, runs[first / perRun]);
+  });
+  size_t total = 0;
+  for (const Curves& run : runs) total += run.size();
+  Curves made;
+  made.reserve(total);
+  for (Curves& run : runs) {
+    std::move(run.begin(), run.end(), std::back_inserter(made));
+    run = Curves();
+  }
+  return made;
+}
+
 }  // namespace
 
 SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, const std::vector<bool>& repeats,
                             std::vector<GapJoin> joins) {
-  // The points inside each wall, wall by wall.
+  // The points inside each wall, wall by wall; the walls split in runs shared with a free worker,
+  // and the parts put together in the order of the walls.
   std::sort(joins.begin(), joins.end(),
             [](const GapJoin& j, const GapJoin& k) { return j.inside < k.inside; });
-  std::vector<Segment> made;
+  std::vector<size_t> wallStarts;  // where each split wall's joins begin, and then their end
   std::vector<bool> split(walls.size(), false);
-  for (size_t first = 0, last; first < joins.size(); first = last) {
-    const uint32_t wall = joins[first].inside;
-    std::vector<Point> cuts;
-    for (last = first; last < joins.size() && joins[last].inside == wall; ++last) {
-      if (wall != GapJoin::kNoPiece) cuts.push_back(joins[last].to);
+  size_t inside = 0;  // the joins that end inside a wall come first
+  for (; inside < joins.size() && joins[inside].inside != GapJoin::kNoPiece; ++inside) {
+    if (inside == 0 || joins[inside].inside != joins[inside - 1].inside) {
+      wallStarts.push_back(inside);
     }
-    if (wall == GapJoin::kNoPiece) continue;
-    AddSplitWall(walls[wall], std::move(cuts), made);
-    split[wall] = true;
+    split[joins[inside].inside] = true;
   }
-  for (GapJoin& join : joins) made.emplace_back(std::move(join.from), std::move(join.to));
+  const size_t splitWalls = wallStarts.size();
+  wallStarts.push_back(inside);
+  std::vector<Segment> made = MadeInRuns(splitWalls, kWallsPerRun, [&](size_t w, Curves& run) {
+    std::vector<Point> cuts;
+    for (size_t k = wallStarts[w]; k < wallStarts[w + 1]; ++k) cuts.push_back(joins[k].to);
+    AddSplitWall(walls[joins[wallStarts[w]].inside], std::move(cuts), run);
+  });
+  std::vector<Segment> joinCurves =
+      MadeInRuns(joins.size(), kCurvesPerRun, [&](size_t k, Curves& run) {
+        run.emplace_back(std::move(joins[k].from), std::move(joins[k].to));
+      });
+  std::move(joinCurves.begin(), joinCurves.end(), std::back_inserter(made));
 
   std::vector<LeftEnd> order;
   order.reserve(walls.size() + made.size());
@@ -86,28 +130,18 @@ SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, const std::vect
   for (size_t i = 0; i < made.size(); ++i) order.push_back(LeftOf(made[i], i));
   SortShared(order);
 
-  // Made in runs, shared with a free worker, and put together in order.
-  std::vector<std::vector<Segment>> runs((order.size() + kCurvesPerRun - 1) / kCurvesPerRun);
-  ShareOut(order.size(), kCurvesPerRun, [&](size_t first, size_t last) {
-    std::vector<Segment>& run = runs[first / kCurvesPerRun];
-    run.reserve(last - first);
-    for (size_t k = first; k < last; ++k) {
-      const LeftEnd& end = order[k];
-      if (end.made) {
-        run.push_back(std::move(made[end.index]));
-      } else {
-        const RoomPiece& wall = walls[end.index];
-        run.emplace_back(Point(wall.a.x, wall.a.y), Point(wall.b.x, wall.b.y));
-      }
+  SweepCurves sweep;
+  sweep.curves = MadeInRuns(order.size(), kCurvesPerRun, [&](size_t k, Curves& run) {
+    const LeftEnd& end = order[k];
+    if (end.made) {
+      run.push_back(std::move(made[end.index]));
+    } else {
+      const RoomPiece& wall = walls[end.index];
+      run.emplace_back(Point(wall.a.x, wall.a.y), Point(wall.b.x, wall.b.y));
     }
   });
-  SweepCurves sweep;
-  sweep.curves.reserve(order.size());
   sweep.lefts.reserve(order.size());
   for (const LeftEnd& end : order) sweep.lefts.push_back(end.x);
-  for (std::vector<Segment>& run : runs) {
-    std::move(run.begin(), run.end(), std::back_inserter(sweep.curves));
-  }
   return sweep;
 }
 

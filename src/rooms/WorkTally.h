@@ -2,6 +2,7 @@
 // and how much of the work is done, counted in units of a piece's share of each stage.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstddef>
 
@@ -27,14 +28,18 @@ class WorkTally {
   std::atomic<size_t> done_{0};
 };
 
-// Adds a stage's progress to a tally as a fraction of the stage's units, a little at a time.
+// Adds a stage's progress to a tally as a fraction of the stage's units, a little at a time. The
+// threads sharing a stage may each report how far it has come: only progress is added, once.
 class StageTally {
  public:
   StageTally(WorkTally& tally, size_t units) : tally_(tally), units_(units) {}
   // `part` of `whole` of the stage is done.
   void reach(size_t part, size_t whole) {
-    size_t now = whole == 0 ? units_ : units_ * part / whole;
-    if (now > added_) tally_.add(now - added_), added_ = now;
+    const size_t now = whole == 0 ? units_ : units_ * std::min(part, whole) / whole;
+    size_t before = added_.load(std::memory_order_relaxed);
+    while (now > before && !added_.compare_exchange_weak(before, now, std::memory_order_relaxed)) {
+    }
+    if (now > before) tally_.add(now - before);
   }
   void finish() { reach(1, 1); }
   bool stopRequested() const { return tally_.stopRequested(); }
@@ -42,7 +47,7 @@ class StageTally {
  private:
   WorkTally& tally_;
   size_t units_;
-  size_t added_ = 0;
+  std::atomic<size_t> added_{0};
 };
 
 }  // namespace zf61::rooms
