@@ -6,6 +6,26 @@
 #include "model/Numbers.h"
 
 namespace zf61 {
+namespace {
+
+// Text gathered before it is written to the sink.
+constexpr size_t kSpillSize = 1 << 20;
+
+}  // namespace
+
+void JsonWriter::spill() {
+  if (!sink_ || out_.size() < kSpillSize) return;
+  if (std::fwrite(out_.data(), 1, out_.size(), sink_) != out_.size()) sinkFailed_ = true;
+  out_.clear();
+}
+
+bool JsonWriter::finish() {
+  if (sink_) {
+    if (std::fwrite(out_.data(), 1, out_.size(), sink_) != out_.size()) sinkFailed_ = true;
+    out_.clear();
+  }
+  return !sinkFailed_;
+}
 
 void JsonWriter::newline() {
   out_ += '\n';
@@ -34,6 +54,7 @@ void JsonWriter::endObject() {
   firstInScope_.pop_back();
   if (!empty) newline();
   out_ += '}';
+  spill();
 }
 
 void JsonWriter::beginArray() {
@@ -47,6 +68,7 @@ void JsonWriter::endArray() {
   firstInScope_.pop_back();
   if (!empty) newline();
   out_ += ']';
+  spill();
 }
 
 void JsonWriter::key(std::string_view name) {

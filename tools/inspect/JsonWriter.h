@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,11 @@ namespace zf61 {
 
 class JsonWriter {
  public:
+  // Without a sink the text is kept whole (text()); with one it is written there a piece at a
+  // time as it grows, so that a drawing's millions of numbers never sit in memory at once.
+  JsonWriter() = default;
+  explicit JsonWriter(std::FILE* sink) : sink_(sink) {}
+
   void beginObject();
   void endObject();
   void beginArray();
@@ -28,12 +34,17 @@ class JsonWriter {
   }
 
   const std::string& text() const { return out_; }
+  // Writes what is left to the sink; false when any write to it failed.
+  bool finish();
 
  private:
+  void spill();
   void beforeValue();
   void newline();
   void writeString(std::string_view utf8);
 
+  std::FILE* sink_ = nullptr;
+  bool sinkFailed_ = false;
   std::string out_;
   std::vector<bool> firstInScope_;
   bool afterKey_ = false;

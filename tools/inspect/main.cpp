@@ -49,16 +49,16 @@ int Usage() {
   return kExitUsage;
 }
 
-void Print(const zf61::JsonWriter& json) {
-  const std::string& text = json.text();
-  std::fwrite(text.data(), 1, text.size(), stdout);
+// The JSON written to stdout as it was made, and its last part and newline.
+void Print(zf61::JsonWriter& json) {
+  json.finish();
   std::fputc('\n', stdout);
 }
 
 int PrintExtents(const zf61::DrawingStore& store) {
   zf61::DrawingExtents extents;
   zf61::ComputeDrawingExtents(store, extents);
-  zf61::JsonWriter json;
+  zf61::JsonWriter json(stdout);
   json.beginObject();
   json.field("XMin", extents.XMin);
   json.field("YMin", extents.YMin);
@@ -73,7 +73,7 @@ int PrintExtents(const zf61::DrawingStore& store) {
 // those.
 int PrintRegions(const zf61::DrawingStore& store, std::string_view mode, int argc, char** argv) {
   zf61::RegionQuery query;
-  zf61::JsonWriter json;
+  zf61::JsonWriter json(stdout);
   if (mode == "--open-ends") {
     query.method = zf61::FillMethod::Rooms;
     if (!zf61::ParseRegionOptions(argc, argv, query) || query.method != zf61::FillMethod::Rooms)
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
   }
   std::string_view mode = argc >= 3 ? argv[2] : "";
   if (mode.empty()) {
-    zf61::JsonWriter json;
+    zf61::JsonWriter json(stdout);
     zf61::WriteStoreJson(store, json);
     Print(json);
     return 0;
