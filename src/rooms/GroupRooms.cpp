@@ -52,12 +52,14 @@ bool BuildGroupArrangement(const std::vector<RoomPiece>& pieces, double reach, W
   const size_t n = pieces.size();
   StageTally openStage(tally, n * kOpenEndUnits), joinStage(tally, n * kJoinUnits);
   StageTally sweepStage(tally, n * kSweepUnits);
-  const PieceGrid grid(pieces, reach);
   std::vector<bool> open, repeats;
   std::vector<GapJoin> joins;
-  if (!FindOpenEnds(pieces, grid, openStage, open, repeats) ||
-      !FindGapJoins(pieces, grid, open, repeats, reach, joinStage, joins)) {
-    return false;
+  {  // the grid is freed before the sweep, the stage that takes the most memory
+    const PieceGrid grid(pieces, reach);
+    if (!FindOpenEnds(pieces, grid, openStage, open, repeats) ||
+        !FindGapJoins(pieces, grid, open, repeats, reach, joinStage, joins)) {
+      return false;
+    }
   }
   return SweepArrangement(MakeSweepCurves(pieces, repeats, std::move(joins)), arrangement,
                           sweepStage);
