@@ -34,6 +34,7 @@ zf61_test(rooms_tests
   rooms/RoomsPropertyTest.cpp
   rooms/RoomsStopTest.cpp
   rooms/RoomsSharedWorkTest.cpp
+  rooms/PieceGroupsTest.cpp
   rooms/PlainRooms.cpp)
 target_link_libraries(rooms_tests PRIVATE zf61rooms zf61cgal)
 

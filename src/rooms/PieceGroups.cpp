@@ -1,7 +1,9 @@
 #include "rooms/PieceGroups.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
+#include <limits>
 #include <utility>
 
 #include "rooms/RoomWorkers.h"
@@ -32,6 +34,37 @@ struct SpanOfPiece {
   }
 };
 
+// Spans in order of their low ends (then pieces), as one sort would put them: spread first into
+// buckets by the low end, then each bucket sorted on its own. A larger low end never falls in an
+// earlier bucket (every step of the bucket's reckoning keeps the order), so the buckets one after
+// the other are in order.
+void SortByLow(std::vector<SpanOfPiece>& spans) {
+  constexpr size_t kSpansPerBucket = 4;
+  double least = std::numeric_limits<double>::infinity(), most = -least;
+  for (const SpanOfPiece& s : spans) {
+    least = std::min(least, s.span.low);
+    most = std::max(most, s.span.low);
+  }
+  const size_t buckets = spans.size() / kSpansPerBucket;
+  const double scale = static_cast<double>(buckets) / (most - least);
+  if (buckets < 2 || !(scale > 0) || !std::isfinite(scale)) return SortShared(spans);
+  auto bucketOf = [&](double low) {
+    const double place = (low - least) * scale;
+    return place < static_cast<double>(buckets) ? static_cast<size_t>(place) : buckets - 1;
+  };
+  std::vector<size_t> start(buckets + 1, 0);
+  for (const SpanOfPiece& s : spans) ++start[bucketOf(s.span.low) + 1];
+  for (size_t b = 0; b < buckets; ++b) start[b + 1] += start[b];
+  std::vector<SpanOfPiece> sorted(spans.size());
+  std::vector<size_t> next(start.begin(), start.end() - 1);
+  for (const SpanOfPiece& s : spans) sorted[next[bucketOf(s.span.low)]++] = s;
+  for (size_t b = 0; b < buckets; ++b) {
+    std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(start[b]),
+              sorted.begin() + static_cast<std::ptrdiff_t>(start[b + 1]));
+  }
+  spans = std::move(sorted);
+}
+
 // The pieces of `group` in runs whose spans along `axis` chain together.
 std::vector<std::vector<size_t>> SplitAlong(const std::vector<size_t>& group,
                                             const std::vector<RoomPiece>& pieces, int axis,
@@ -39,7 +72,7 @@ std::vector<std::vector<size_t>> SplitAlong(const std::vector<size_t>& group,
   std::vector<SpanOfPiece> spans;
   spans.reserve(group.size());
   for (size_t i : group) spans.push_back({SpanOf(pieces[i], axis), i});
-  SortShared(spans);
+  SortByLow(spans);
   std::vector<std::vector<size_t>> parts;
   double end = 0.0;
   for (const SpanOfPiece& s : spans) {
