@@ -250,6 +250,9 @@ bool FindGapJoins(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
     }
   });
   if (stage.stopRequested()) return false;
+  size_t total = joins.size();
+  for (const std::vector<GapJoin>& run : runs) total += run.size();
+  joins.reserve(total);
   for (std::vector<GapJoin>& run : runs) {
     std::move(run.begin(), run.end(), std::back_inserter(joins));
   }

@@ -54,6 +54,8 @@ void SortByLow(std::vector<SpanOfPiece>& spans) {
   };
   std::vector<size_t> start(buckets + 1, 0);
   for (const SpanOfPiece& s : spans) ++start[bucketOf(s.span.low) + 1];
+  // A piece far from the rest (common enough) leaves most in one bucket: sorted on two threads.
+  if (*std::max_element(start.begin(), start.end()) > spans.size() / 2) return SortShared(spans);
   for (size_t b = 0; b < buckets; ++b) start[b + 1] += start[b];
   std::vector<SpanOfPiece> sorted(spans.size());
   std::vector<size_t> next(start.begin(), start.end() - 1);

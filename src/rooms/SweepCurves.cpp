@@ -79,7 +79,9 @@ template <class Make>
 Curves MadeInRuns(size_t count, size_t perRun, const Make& make) {
   std::vector<Curves> runs((count + perRun - 1) / perRun);
   ShareOut(count, perRun, [&](size_t first, size_t last) {
-    for (size_t i = first; i < last; ++i) make(i, runs[first / perRun]);
+    Curves& run = runs[first / perRun];
+    run.reserve(last - first);  // at least one curve each
+    for (size_t i = first; i < last; ++i) make(i, run);
   });
   size_t total = 0;
   for (const Curves& run : runs) total += run.size();
@@ -120,6 +122,7 @@ SweepCurves MakeSweepCurves(const std::vector<RoomPiece>& walls, const std::vect
       MadeInRuns(joins.size(), kCurvesPerRun, [&](size_t k, Curves& run) {
         run.emplace_back(std::move(joins[k].from), std::move(joins[k].to));
       });
+  made.reserve(made.size() + joinCurves.size());
   std::move(joinCurves.begin(), joinCurves.end(), std::back_inserter(made));
 
   std::vector<LeftEnd> order;

@@ -10,7 +10,7 @@
 namespace zf61 {
 namespace {
 
-constexpr int kCells = 91;  // 16,655 pieces: several runs of every stage
+constexpr int kCells = 91;  // 16,655 pieces: open ends, joins, split walls, curves in runs
 constexpr double kCell = 10.0;
 constexpr double kMiss = 0.01;
 

@@ -12,7 +12,7 @@ namespace zf61 {
 class JsonWriter {
  public:
   // Without a sink the text is kept whole (text()); with one it is written there a piece at a
-  // time as it grows, so that a drawing's millions of numbers never sit in memory at once.
+  // time as it grows, so that the text of a drawing's millions of numbers is never held whole.
   JsonWriter() = default;
   explicit JsonWriter(std::FILE* sink) : sink_(sink) {}
 

@@ -49,10 +49,15 @@ int Usage() {
   return kExitUsage;
 }
 
-// The JSON written to stdout as it was made, and its last part and newline.
-void Print(zf61::JsonWriter& json) {
-  json.finish();
-  std::fputc('\n', stdout);
+// Writes the JSON's last part and a newline to stdout, where the rest went as it was made. The
+// exit code: 0, or kExitUnreadable when any of it could not be written.
+int Print(zf61::JsonWriter& json) {
+  bool written = json.finish();
+  written = std::fputc('\n', stdout) != EOF && written;
+  written = std::fflush(stdout) == 0 && written;
+  if (written) return 0;
+  std::fprintf(stderr, "zf61-inspect: cannot write the output\n");
+  return kExitUnreadable;
 }
 
 int PrintExtents(const zf61::DrawingStore& store) {
@@ -65,8 +70,7 @@ int PrintExtents(const zf61::DrawingStore& store) {
   json.field("XMax", extents.XMax);
   json.field("YMax", extents.YMax);
   json.endObject();
-  Print(json);
-  return 0;
+  return Print(json);
 }
 
 // `--regions N [--rooms] [--gap G]` and `--open-ends [--gap G]`; -1 when the arguments are not
@@ -86,8 +90,7 @@ int PrintRegions(const zf61::DrawingStore& store, std::string_view mode, int arg
     query.divisions = static_cast<int>(std::clamp(n, -1000000L, 1000000L));
     zf61::WriteRegionsJson(store, query, json);
   }
-  Print(json);
-  return 0;
+  return Print(json);
 }
 
 bool ParseSize(const char* text, int& out) {
@@ -112,8 +115,7 @@ int main(int argc, char** argv) {
   if (mode.empty()) {
     zf61::JsonWriter json(stdout);
     zf61::WriteStoreJson(store, json);
-    Print(json);
-    return 0;
+    return Print(json);
   }
   if (mode == "--extents" && argc == 3) return PrintExtents(store);
   int width = 0, height = 0;
