@@ -235,20 +235,19 @@ bool FindGapJoins(const std::vector<RoomPiece>& pieces, const PieceGrid& grid,
                   StageTally& stage, std::vector<GapJoin>& joins) {
   // Each end's join depends on nothing but the drawing, so the ends are joined in runs shared
   // with a free worker, and the runs' joins put together in the order of the ends.
-  std::vector<std::vector<GapJoin>> runs((open.size() + kEndsPerRun - 1) / kEndsPerRun);
   std::atomic<size_t> looked{0};
-  ShareOut(open.size(), kEndsPerRun, [&](size_t first, size_t last) {
-    EndJoiner joiner(pieces, grid, open, reach);
-    std::vector<GapJoin>& run = runs[first / kEndsPerRun];
-    for (size_t end = first; end < last; ++end) {
-      if ((end - first) % kEndsPerWatch == 0) {
-        if (stage.stopRequested()) return;
-        stage.reach(looked.fetch_add(std::min(kEndsPerWatch, last - end)), open.size());
-      }
-      if (!open[end] || repeats[end / 2]) continue;
-      if (std::optional<GapJoin> join = joiner.join(end)) run.push_back(std::move(*join));
-    }
-  });
+  auto runs = ShareOutInOrder<std::vector<GapJoin>>(
+      open.size(), kEndsPerRun, [&](size_t first, size_t last, std::vector<GapJoin>& run) {
+        EndJoiner joiner(pieces, grid, open, reach);
+        for (size_t end = first; end < last; ++end) {
+          if ((end - first) % kEndsPerWatch == 0) {
+            if (stage.stopRequested()) return;
+            stage.reach(looked.fetch_add(std::min(kEndsPerWatch, last - end)), open.size());
+          }
+          if (!open[end] || repeats[end / 2]) continue;
+          if (std::optional<GapJoin> join = joiner.join(end)) run.push_back(std::move(*join));
+        }
+      });
   if (stage.stopRequested()) return false;
   size_t total = joins.size();
   for (const std::vector<GapJoin>& run : runs) total += run.size();

@@ -75,12 +75,12 @@ bool ReadRooms(const Arrangement& arrangement, size_t pieces, WorkTally& tally, 
   }
   // Read in runs, shared with a free worker, and put together in order.
   const size_t units = pieces * kRoomUnits;
-  std::vector<Rooms> runs((faces.size() + kFacesPerRun - 1) / kFacesPerRun);
-  ShareOut(faces.size(), kFacesPerRun, [&](size_t first, size_t last) {
-    if (tally.stopRequested()) return;
-    AddRooms(faces, first, last, runs[first / kFacesPerRun]);
-    tally.add(units * last / faces.size() - units * first / faces.size());
-  });
+  auto runs = ShareOutInOrder<Rooms>(
+      faces.size(), kFacesPerRun, [&](size_t first, size_t last, Rooms& run) {
+        if (tally.stopRequested()) return;
+        AddRooms(faces, first, last, run);
+        tally.add(units * last / faces.size() - units * first / faces.size());
+      });
   if (tally.stopRequested()) return false;
   for (Rooms& run : runs) AppendRooms(rooms, std::move(run));
   if (faces.empty()) tally.add(units);

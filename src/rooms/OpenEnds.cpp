@@ -100,30 +100,29 @@ bool FindOpenEnds(const std::vector<RoomPiece>& pieces, const PieceGrid& grid, S
   // Looked at place by place in runs shared with a free worker; a place belongs to the run its
   // first end falls in. What the runs find is marked afterwards (bits of one word must not be
   // written by two threads).
-  std::vector<Findings> runs((ends.size() + kEndsPerRun - 1) / kEndsPerRun);
   std::atomic<size_t> looked{0};
-  ShareOut(ends.size(), kEndsPerRun, [&](size_t from, size_t to) {
-    Findings& found = runs[from / kEndsPerRun];
-    std::vector<uint32_t> near;
-    size_t first = from;
-    while (first > 0 && first < to && samePlace(first, first - 1)) ++first;
-    for (size_t last, watched = first; first < to; first = last) {
-      if (first >= watched) {
-        if (stage.stopRequested()) return;
-        stage.reach(looked.fetch_add(std::min(kEndsPerWatch, to - first)), ends.size());
-        watched = first + kEndsPerWatch;
-      }
-      const PointD& at = EndPoint(pieces, ends[first].end);
-      const PointD& towards = OtherEnd(pieces, ends[first].end);
-      bool oneWay = true;
-      for (last = first + 1; last < ends.size() && samePlace(last, first); ++last) {
-        oneWay = oneWay && SameDirection(at, towards, OtherEnd(pieces, ends[last].end));
-      }
-      if (last - first > 1) FindRepeats(pieces, &ends[first], &ends[last], found.repeated);
-      if (!oneWay || PassesThrough(pieces, grid, at, near)) continue;
-      for (size_t k = first; k < last; ++k) found.open.push_back(ends[k].end);
-    }
-  });
+  auto runs = ShareOutInOrder<Findings>(
+      ends.size(), kEndsPerRun, [&](size_t from, size_t to, Findings& found) {
+        std::vector<uint32_t> near;
+        size_t first = from;
+        while (first > 0 && first < to && samePlace(first, first - 1)) ++first;
+        for (size_t last, watched = first; first < to; first = last) {
+          if (first >= watched) {
+            if (stage.stopRequested()) return;
+            stage.reach(looked.fetch_add(std::min(kEndsPerWatch, to - first)), ends.size());
+            watched = first + kEndsPerWatch;
+          }
+          const PointD& at = EndPoint(pieces, ends[first].end);
+          const PointD& towards = OtherEnd(pieces, ends[first].end);
+          bool oneWay = true;
+          for (last = first + 1; last < ends.size() && samePlace(last, first); ++last) {
+            oneWay = oneWay && SameDirection(at, towards, OtherEnd(pieces, ends[last].end));
+          }
+          if (last - first > 1) FindRepeats(pieces, &ends[first], &ends[last], found.repeated);
+          if (!oneWay || PassesThrough(pieces, grid, at, near)) continue;
+          for (size_t k = first; k < last; ++k) found.open.push_back(ends[k].end);
+        }
+      });
   if (stage.stopRequested()) return false;
   open.assign(ends.size(), false);
   repeats.assign(pieces.size(), false);

@@ -39,6 +39,14 @@ void DisposeOnWorker(std::shared_ptr<void> leftovers);
 // in a run is thrown again here, after all runs are done.
 void ShareOut(size_t count, size_t run, const std::function<void(size_t, size_t)>& part);
 
+// As ShareOut, each run filling an `Out` of its own: the runs' outs, in the order of the runs.
+template <class Out, class Part>
+std::vector<Out> ShareOutInOrder(size_t count, size_t run, const Part& part) {
+  std::vector<Out> outs((count + run - 1) / run);
+  ShareOut(count, run, [&](size_t first, size_t last) { part(first, last, outs[first / run]); });
+  return outs;
+}
+
 // Sorts `items` (by `<`); a long list's two halves on two threads where one is free.
 template <class T>
 void SortShared(std::vector<T>& items) {

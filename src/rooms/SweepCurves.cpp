@@ -77,9 +77,7 @@ using Curves = std::vector<Segment>;
 // free worker and put together in the order of i.
 template <class Make>
 Curves MadeInRuns(size_t count, size_t perRun, const Make& make) {
-  std::vector<Curves> runs((count + perRun - 1) / perRun);
-  ShareOut(count, perRun, [&](size_t first, size_t last) {
-    Curves& run = runs[first / perRun];
+  auto runs = ShareOutInOrder<Curves>(count, perRun, [&](size_t first, size_t last, Curves& run) {
     run.reserve(last - first);  // at least one curve each
     for (size_t i = first; i < last; ++i) make(i, run);
   });

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "model/Geometry.h"
 #include "rooms/CgalRoomFinder.h"
 
 namespace zf61 {
@@ -36,11 +37,7 @@ std::vector<RoomPiece> MissingPlan(double origin) {
 }
 
 double Area(const ClosedRegion& ring) {
-  double twice = 0;
-  for (size_t i = 0; i + 1 < ring.points.size(); ++i) {
-    twice += ring.points[i].x * ring.points[i + 1].y - ring.points[i + 1].x * ring.points[i].y;
-  }
-  return std::fabs(twice) / 2;
+  return std::fabs(TwiceSignedArea(ring.points.data(), ring.points.size())) / 2;
 }
 
 TEST(RoomsSharedWork, EveryRunOfALargePlanIsThereOnce) {

@@ -13,17 +13,17 @@ constexpr size_t kSpillSize = 1 << 20;
 
 }  // namespace
 
-void JsonWriter::spill() {
-  if (!sink_ || out_.size() < kSpillSize) return;
+void JsonWriter::writeOut() {
   if (std::fwrite(out_.data(), 1, out_.size(), sink_) != out_.size()) sinkFailed_ = true;
   out_.clear();
 }
 
+void JsonWriter::spill() {
+  if (sink_ && out_.size() >= kSpillSize) writeOut();
+}
+
 bool JsonWriter::finish() {
-  if (sink_) {
-    if (std::fwrite(out_.data(), 1, out_.size(), sink_) != out_.size()) sinkFailed_ = true;
-    out_.clear();
-  }
+  if (sink_) writeOut();
   return !sinkFailed_;
 }
 

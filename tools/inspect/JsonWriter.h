@@ -38,7 +38,8 @@ class JsonWriter {
   bool finish();
 
  private:
-  void spill();
+  void writeOut();  // the gathered text to the sink
+  void spill();     // ... once there is enough of it
   void beforeValue();
   void newline();
   void writeString(std::string_view utf8);
